@@ -4,5 +4,6 @@
 // second call does nothing. Registration of the block-diagram domain comes with the module.
 extern "C" __attribute__((visibility("default"))) void initialize_vt_editor() {
     static std::atomic<bool> initialized{false};
-    if (initialized.exchange(true)) return;
+    if (initialized.exchange(true))
+        return;
 }

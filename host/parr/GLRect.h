@@ -53,8 +53,10 @@ struct GLRect {
 
     // The smallest rectangle holding both; an empty operand contributes nothing.
     constexpr GLRect united(const GLRect& r) const {
-        if (r.isEmpty()) return *this;
-        if (isEmpty()) return r;
+        if (r.isEmpty())
+            return *this;
+        if (isEmpty())
+            return r;
         const T l = std::min(left(), r.left());
         const T t = std::min(top(), r.top());
         return {l, t, std::max(right(), r.right()) - l, std::max(bottom(), r.bottom()) - t};

@@ -10,15 +10,33 @@ namespace PARR {
 
 // gHash: the hash every PARR container uses. Overloads exist for the built-in value types;
 // a class makes itself a key by providing gHash(const T&) in its own namespace (found by ADL).
-inline std::size_t gHash(std::int64_t v) { return std::hash<std::int64_t>{}(v); }
-inline std::size_t gHash(std::uint64_t v) { return std::hash<std::uint64_t>{}(v); }
-inline std::size_t gHash(int v) { return std::hash<int>{}(v); }
-inline std::size_t gHash(unsigned v) { return std::hash<unsigned>{}(v); }
-inline std::size_t gHash(bool v) { return v ? 1u : 0u; }
-inline std::size_t gHash(double v) { return std::hash<double>{}(v); }
-inline std::size_t gHash(std::string_view v) { return std::hash<std::string_view>{}(v); }
-inline std::size_t gHash(const std::string& v) { return gHash(std::string_view(v)); }
-inline std::size_t gHash(const char* v) { return gHash(std::string_view(v)); }
+inline std::size_t gHash(std::int64_t v) {
+    return std::hash<std::int64_t>{}(v);
+}
+inline std::size_t gHash(std::uint64_t v) {
+    return std::hash<std::uint64_t>{}(v);
+}
+inline std::size_t gHash(int v) {
+    return std::hash<int>{}(v);
+}
+inline std::size_t gHash(unsigned v) {
+    return std::hash<unsigned>{}(v);
+}
+inline std::size_t gHash(bool v) {
+    return v ? 1u : 0u;
+}
+inline std::size_t gHash(double v) {
+    return std::hash<double>{}(v);
+}
+inline std::size_t gHash(std::string_view v) {
+    return std::hash<std::string_view>{}(v);
+}
+inline std::size_t gHash(const std::string& v) {
+    return gHash(std::string_view(v));
+}
+inline std::size_t gHash(const char* v) {
+    return gHash(std::string_view(v));
+}
 template <typename T>
 std::size_t gHash(T* p) {
     return std::hash<const void*>{}(p);

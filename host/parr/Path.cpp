@@ -18,7 +18,8 @@ bool liesOnStraightRun(const Path::Point& a, const Path::Point& p, const Path::P
 }  // namespace
 
 void Path::removePoint(std::size_t index) {
-    if (index < points_.size()) points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index < points_.size())
+        points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void Path::insertPoint(std::size_t index, const Point& p) {
@@ -26,13 +27,16 @@ void Path::insertPoint(std::size_t index, const Point& p) {
     points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(index), p);
 }
 
-void Path::reverse() { std::reverse(points_.begin(), points_.end()); }
+void Path::reverse() {
+    std::reverse(points_.begin(), points_.end());
+}
 
 void Path::simplify() {
     std::vector<Point> kept;
     kept.reserve(points_.size());
     for (const Point& p : points_) {
-        if (!kept.empty() && kept.back() == p) continue;
+        if (!kept.empty() && kept.back() == p)
+            continue;
         // The last kept point is interior until `p` arrives; drop it while it lies on the run
         // between its predecessor and `p`. Removing it cannot create a repeated point, since a
         // point strictly inside a run has distinct neighbours.

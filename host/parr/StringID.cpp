@@ -23,11 +23,13 @@ public:
         {
             std::shared_lock lock(mutex_);
             auto it = entries_.find(text);
-            if (it != entries_.end()) return it->second;
+            if (it != entries_.end())
+                return it->second;
         }
         std::unique_lock lock(mutex_);
         auto it = entries_.find(text);
-        if (it != entries_.end()) return it->second;
+        if (it != entries_.end())
+            return it->second;
         auto* entry = new StringID::Entry{std::string(text), gHash(text)};
         entries_.emplace(std::string_view(entry->text), entry);
         return entry;

@@ -35,6 +35,8 @@ private:
     const Entry* entry_;
 };
 
-inline std::size_t gHash(const StringID& s) { return s.hash(); }
+inline std::size_t gHash(const StringID& s) {
+    return s.hash();
+}
 
 }  // namespace PARR
