@@ -1,0 +1,7 @@
+#include "wren/Payload.h"
+
+namespace WREN {
+
+Payload::~Payload() = default;
+
+}  // namespace WREN
