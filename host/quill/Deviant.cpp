@@ -23,6 +23,11 @@ std::vector<Deviant*>& openRoots() {
     return *roots;
 }
 
+std::vector<Deviant::CommitHook>& commitHooks() {
+    static auto* hooks = new std::vector<Deviant::CommitHook>;
+    return *hooks;
+}
+
 std::shared_ptr<ObjectState> unfrozen(const StatePtr& state) {
     // Committed states are shared and never changed in place: the log copies a state before
     // the first write of every transaction, so holding it mutably here is safe.
@@ -118,10 +123,30 @@ std::shared_ptr<const ChangeSet> Deviant::commitTransaction() {
         log_.mergeInnermost();
         return nullptr;
     }
+    try {
+        runCommitHooks();
+    } catch (...) {
+        rollbackTransaction();
+        throw;
+    }
     auto changes = finishOutermost();
     if (!changes->empty())
         deliver(changes);
     return changes;
+}
+
+void Deviant::addCommitHook(CommitHook hook) {
+    auto& hooks = commitHooks();
+    if (std::find(hooks.begin(), hooks.end(), hook) == hooks.end())
+        hooks.push_back(hook);
+}
+
+void Deviant::runCommitHooks() {
+    if (commitHooks().empty())
+        return;
+    const std::vector<ObjectId> touched = log_.innermostOrder();
+    for (CommitHook hook : commitHooks())
+        hook(*this, touched);
 }
 
 void Deviant::rollbackTransaction() {

@@ -122,6 +122,13 @@ public:
     void registerModifierOnCommit(ListenerBase* listener);
     void unregisterModifierOnCommit(ListenerBase* listener);
 
+    // Hooks run at the end of every outermost transaction, before it commits, with the ids of
+    // the objects it touched (first-touch order). A hook may change more objects; they are
+    // part of the same transaction. Used by typed models to keep invariants (for instance,
+    // to remove elements an edit left orphaned). Process-wide; registered once.
+    using CommitHook = void (*)(Deviant& instance, const std::vector<ObjectId>& touched);
+    static void addCommitHook(CommitHook hook);
+
     // A read-only instance that shows the states before `changes` over `live`.
     static std::shared_ptr<Deviant> makeSnapshot(Deviant& live, const ChangeSet& changes);
 
@@ -138,6 +145,7 @@ private:
     std::vector<ObjectId> subtreeOf(ObjectId id) const;
     bool isInside(ObjectId candidate, ObjectId ancestor) const;
     std::shared_ptr<const ChangeSet> finishOutermost();
+    void runCommitHooks();
     void deliver(const std::shared_ptr<const ChangeSet>& changes);
     void deliverToWorkingCopies(const ChangeSet& changes);
     void notifyListeners(const ReportOfChanges<>& report);

@@ -37,6 +37,9 @@ public:
     // Adds the object to the innermost level with its state before; returns the new entry.
     Entry& record(ObjectId id, Before before);
 
+    // The objects first touched in the innermost level, in order.
+    const std::vector<ObjectId>& innermostOrder() const { return levels_.back().order; }
+
     // Closes the innermost level, folding it into the one below (a nested commit). Entries
     // already in the outer level keep their older state before.
     void mergeInnermost();
