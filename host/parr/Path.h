@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "parr/GLPoint.h"
