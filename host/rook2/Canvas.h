@@ -1,0 +1,97 @@
+#pragma once
+
+#include "rook2/Scene.h"
+#include "rook2/ScenePainter.h"
+#include "wren/Listener.h"
+
+#include <QPointF>
+#include <QWidget>
+
+namespace ROOK2 {
+
+class TextEditOverlay;
+class TextNode;
+
+// The widget that shows one scene. The view maps a scene point s to the widget point
+// (s - origin) * zoom. It paints with a ScenePainter (only the exposed part), takes keyboard
+// focus on click, and turns Qt input into scene events (Scene::deliver...), giving each
+// mouse event its scene position, integer widget position, button (left 1, right 2,
+// middle 4) and modifiers (PARR::Modifier values).
+//
+// Navigation: Control+wheel zooms about the pointer; the wheel alone scrolls (Shift: sideways)
+// unless a tool consumes it; dragging with the middle button pans; zoomIn, zoomOut and
+// fitToView for buttons and menus. Control with + / - / 0 zooms in, out, fits.
+// Editable text nodes are edited in place in a TextEditOverlay.
+//
+// Renders on the user-interface thread (GLBridge). The scene must outlive the canvas or be
+// replaced with setScene(nullptr) first.
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double kMinZoom = 0.02;
+    static constexpr double kMaxZoom = 50.0;
+    static constexpr double kZoomStep = 1.25;
+    static constexpr double kHitTolerancePixels = 3.0;
+
+    explicit Canvas(QWidget* parent = nullptr);
+    ~Canvas() override;
+
+    void setScene(Scene* scene);
+    Scene* scene() const { return scene_; }
+
+    double zoom() const { return zoom_; }
+    // Sets the zoom (clamped to kMinZoom..kMaxZoom), keeping the scene point under the widget
+    // point `anchor` in place.
+    void setZoom(double zoom, const QPointF& anchor);
+    void setZoom(double zoom) { setZoom(zoom, QPointF(width() / 2.0, height() / 2.0)); }
+    // The scene point shown at the widget's top-left corner.
+    QPointF origin() const { return origin_; }
+    void setOrigin(const QPointF& origin);
+    // Scrolls the view by (dx, dy) widget pixels.
+    void scrollByPixels(double dx, double dy);
+
+    QPointF mapToScene(const QPointF& widgetPoint) const;
+    QPointF mapFromScene(const QPointF& scenePoint) const;
+
+    TextEditOverlay* textEditor() const { return editor_; }
+    ScenePainter* scenePainter() const { return painter_.get(); }
+
+public Q_SLOTS:
+    void zoomIn();
+    void zoomOut();
+    // Zooms and scrolls so that everything the scene draws fits with a small margin.
+    void fitToView();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    MouseEvent toSceneEvent(QMouseEvent* event, MouseEvent::Type type) const;
+    void deliverMouse(QMouseEvent* event, MouseEvent::Type type);
+    bool handleZoomKeys(QKeyEvent* event);
+    void openTextEditor(TextNode* node);
+    void deliverCanvasEvent(Scene::CanvasEventKind kind, unsigned modifiers);
+
+    Scene* scene_ = nullptr;
+    std::unique_ptr<ScenePainter> painter_;
+    WREN::Listener listener_;
+    TextEditOverlay* editor_ = nullptr;
+    double zoom_ = 1.0;
+    QPointF origin_;
+    bool panning_ = false;
+    QPointF panLast_;
+};
+
+}  // namespace ROOK2

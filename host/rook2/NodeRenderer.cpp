@@ -1,0 +1,180 @@
+#include "rook2/NodeRenderer.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+#include "rook2/ContainerNode.h"
+#include "rook2/CustomNode.h"
+#include "rook2/CustomNodeCache.h"
+#include "rook2/EffectShadow.h"
+#include "rook2/EllipseNode.h"
+#include "rook2/ImageNode.h"
+#include "rook2/LinearPathNode.h"
+#include "rook2/QtConversions.h"
+#include "rook2/RectNode.h"
+#include "rook2/RoundedRectNode.h"
+#include "rook2/ShapeOutline.h"
+#include "rook2/TextNode.h"
+
+namespace ROOK2 {
+
+namespace {
+
+// Device pixels per unit of the painter's current frame.
+double scaleOf(const QTransform& t) {
+    const double s = std::sqrt(std::abs(t.determinant()));
+    return s > 0.0 ? s : 1.0;
+}
+
+void drawShadow(QPainter& painter, const QPainterPath& shape, const EffectShadow& shadow) {
+    const QPainterPath moved = shape.translated(shadow.offset().x, shadow.offset().y);
+    QColor color = toQColor(shadow.color());
+    const int steps = shadow.blurRadius() > 0.0 ? 4 : 0;
+    const double alpha = color.alphaF() / (steps + 1);
+    color.setAlphaF(float(alpha));
+    painter.setBrush(color);
+    painter.setPen(Qt::NoPen);
+    painter.drawPath(moved);
+    // Fading rings around the shape: each wider ring adds less darkness at its edge.
+    for (int i = steps; i >= 1; --i) {
+        QPen ring(color, 2.0 * shadow.blurRadius() * i / steps);
+        ring.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(ring);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(moved);
+    }
+}
+
+}  // namespace
+
+void NodeRenderer::draw(const Node& node) {
+    painter_.setRenderHint(QPainter::Antialiasing, node.getDrawStyle().antialiased);
+    if (!node.getEffects().empty())
+        drawEffects(node);
+    node.accept(*this);
+}
+
+void NodeRenderer::useNodeTools(const Node& node) {
+    painter_.setPen(toQPen(node.getStroke(), scaleOf(painter_.worldTransform())));
+    painter_.setBrush(toQBrush(node.getFill()));
+}
+
+void NodeRenderer::drawEffects(const Node& node) {
+    const QPainterPath shape = ShapeOutline::of(node);
+    if (shape.isEmpty())
+        return;
+    for (const auto& effect : node.getEffects().effects()) {
+        if (const auto* shadow = dynamic_cast<const EffectShadow*>(effect.get()))
+            drawShadow(painter_, shape, *shadow);
+    }
+}
+
+void NodeRenderer::visit(const ContainerNode&) {}
+
+void NodeRenderer::visit(const RectNode& node) {
+    useNodeTools(node);
+    painter_.drawRect(toQRectF(node.getRect()));
+}
+
+void NodeRenderer::visit(const RoundedRectNode& node) {
+    useNodeTools(node);
+    const PARR::GLRect<double>& r = node.getRect();
+    const double radius = std::min(node.getCornerRadius(), std::min(r.width, r.height) / 2);
+    painter_.drawRoundedRect(toQRectF(r), radius, radius);
+}
+
+void NodeRenderer::visit(const EllipseNode& node) {
+    useNodeTools(node);
+    painter_.drawEllipse(toQRectF(node.getEllipse().rect()));
+}
+
+void NodeRenderer::visit(const LinearPathNode& node) {
+    useNodeTools(node);
+    QPolygonF polygon;
+    for (const auto& p : node.getPoints())
+        polygon << toQPointF(p);
+    if (node.isClosed()) {
+        painter_.drawPolygon(polygon, Qt::OddEvenFill);
+        return;
+    }
+    painter_.drawPolyline(polygon);
+    if (!node.getStartDecoration().isEmpty())
+        drawDecoration(*node.getStartDecoration().node(),
+                       toQTransform(node.startDecorationPlacement()));
+    if (!node.getEndDecoration().isEmpty())
+        drawDecoration(*node.getEndDecoration().node(),
+                       toQTransform(node.endDecorationPlacement()));
+}
+
+void NodeRenderer::drawDecoration(const Node& decoration, const QTransform& placement) {
+    if (!decoration.isVisible())
+        return;
+    const QTransform saved = painter_.worldTransform();
+    painter_.setWorldTransform(toQTransform(decoration.localToParent()) * placement * saved);
+    draw(decoration);
+    painter_.setWorldTransform(saved);
+}
+
+void NodeRenderer::visit(const TextNode& node) {
+    if (node.getText().empty())
+        return;
+    useNodeTools(node);
+    painter_.setFont(node.getFont());
+    const QString text = QString::fromStdString(node.getText());
+    const double spacing = node.lineSpacing();
+    double y = node.ascent();
+    int firstByte = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        drawTextLine(node, line, firstByte, y);
+        firstByte += int(line.toStdString().size()) + 1;
+        y += spacing;
+    }
+}
+
+void NodeRenderer::drawTextLine(const TextNode& node, const QString& line, int firstByte,
+                                double y) {
+    const QColor plain = toQColor(node.getTextColor());
+    const std::string bytes = line.toStdString();
+    const std::vector<TextSpan> spans = node.highlightedSpans();
+    QFont font = node.getFont();
+    double x = 0.0;
+    std::size_t at = 0;
+    auto drawRun = [&](std::size_t length, const QColor& color, bool bold) {
+        if (length == 0)
+            return;
+        const QString run = QString::fromStdString(bytes.substr(at, length));
+        font.setBold(bold);
+        painter_.setFont(font);
+        painter_.setPen(color);
+        painter_.drawText(QPointF(x, y), run);
+        x += QFontMetricsF(font).horizontalAdvance(run);
+        at += length;
+    };
+    for (const TextSpan& span : spans) {
+        const std::size_t lineStart = std::size_t(firstByte), lineEnd = lineStart + bytes.size();
+        const std::size_t s = std::max(span.start, lineStart);
+        const std::size_t e = std::min(span.start + span.length, lineEnd);
+        if (s >= e || s - lineStart < at)
+            continue;
+        drawRun(s - lineStart - at, plain, node.getFont().bold());
+        drawRun(e - s, toQColor(span.color), span.bold);
+    }
+    drawRun(bytes.size() - at, plain, node.getFont().bold());
+}
+
+void NodeRenderer::visit(const ImageNode& node) {
+    const QImage& image = node.image();
+    if (image.isNull())
+        return;
+    painter_.drawImage(toQRectF(node.contentRect()), image);
+}
+
+void NodeRenderer::visit(const CustomNode& node) {
+    cache_.draw(painter_, node);
+}
+
+}  // namespace ROOK2

@@ -1,0 +1,337 @@
+#include "rook2/Scene.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "rook2/EventHandler.h"
+#include "rook2/TextNode.h"
+#include "wren/Emitter.h"
+
+namespace ROOK2 {
+
+namespace {
+
+bool drawsSomething(const PARR::GLRect<double>& r) {
+    return r.width >= 0.0 && r.height >= 0.0 && (r.width > 0.0 || r.height > 0.0);
+}
+
+// Scene units per node unit, for turning a scene tolerance into the node's frame.
+double scaleOf(const PARR::Transform& t) {
+    const double s = std::sqrt(std::abs(t.determinant()));
+    return s > 0.0 ? s : 1.0;
+}
+
+}  // namespace
+
+Scene::Scene() : tools_(*this) {}
+
+Scene::~Scene() {
+    tools_.clearToolStack();
+    queued_.clear();
+    // Nodes held elsewhere survive the scene: take every one of them out of it.
+    while (!topLevel_.empty()) {
+        const PARR::Holder<Node> node = topLevel_.back();
+        node->remove();
+    }
+}
+
+// --- nodes --------------------------------------------------------------------------------
+
+void Scene::addTopLevel(Node& node) {
+    if (node.scene_ == this && !node.parent_ && !node.removed_) {
+        node.toTop();
+        return;
+    }
+    PARR::Holder<Node> keep(&node);
+    node.detachFromParentOrScene();
+    topLevel_.push_back(keep);
+    if (node.removed_)
+        node.revive();
+    if (node.scene_ == this)
+        nodeReordered(node);
+    else
+        node.attachTo(this);
+}
+
+void Scene::nodeEntering(Node& node) {
+    ++nodeCount_;
+    orderDirty_ = true;
+    queue(node);
+    if (node.selected_)
+        selection_.push_back(&node);
+    signalChange();
+}
+
+void Scene::nodeLeaving(Node& node) {
+    --nodeCount_;
+    orderDirty_ = true;
+    index_.erase(node);
+    node.slot_.queued = false;
+    std::erase(selection_, &node);
+    if (grabNode_ && *grabNode_ == &node) {
+        grab_ = nullptr;
+        grabNode_.reset();
+    }
+    signalChange();
+}
+
+void Scene::nodeGeometryChanged(Node& node) {
+    queue(node);
+    signalChange();
+}
+
+void Scene::nodeAppearanceChanged(Node&) {
+    signalChange();
+}
+
+void Scene::nodeReordered(Node& node) {
+    orderDirty_ = true;
+    queue(node);  // a new parent means a new scene transform
+    signalChange();
+}
+
+void Scene::nodeSelectionChanged(Node& node) {
+    if (node.selected_)
+        selection_.push_back(&node);
+    else
+        std::erase(selection_, &node);
+    selectionChanged_.emit(&node);
+    signalChange();
+}
+
+void Scene::signalChange() {
+    if (changeSignalled_)
+        return;
+    changeSignalled_ = true;
+    changed_.emit(this);
+}
+
+void Scene::clearSelection() {
+    const std::vector<Node*> selected = selection_;
+    for (Node* node : selected)
+        node->setSelected(false);
+}
+
+// --- index --------------------------------------------------------------------------------
+
+void Scene::queue(Node& node) {
+    if (node.slot_.queued)
+        return;
+    node.slot_.queued = true;
+    queued_.push_back(PARR::Holder<Node>(&node));
+}
+
+void Scene::flush() {
+    while (!queued_.empty()) {
+        std::vector<PARR::Holder<Node>> work;
+        work.swap(queued_);
+        for (const auto& node : work) {
+            if (node->scene_ != this || !node->slot_.queued)
+                continue;
+            const PARR::Transform parentToScene =
+                node->parent_ ? node->parent_->sceneTransform() : PARR::Transform();
+            reindex(*node, parentToScene);
+        }
+    }
+    if (orderDirty_)
+        renumber();
+}
+
+void Scene::reindex(Node& node, const PARR::Transform& parentToScene) {
+    node.slot_.queued = false;
+    const PARR::Transform toScene = node.localToParent() * parentToScene;
+    const PARR::GLRect<double> box = node.paintRect();
+    if (drawsSomething(box))
+        index_.insert(node, toScene.mapRect(box));
+    else
+        index_.erase(node);
+    for (const auto& child : node.children_)
+        reindex(*child, toScene);
+}
+
+void Scene::renumber() {
+    std::uint64_t next = 0;
+    std::vector<Node*> stack;
+    for (auto it = topLevel_.rbegin(); it != topLevel_.rend(); ++it)
+        stack.push_back(it->get());
+    while (!stack.empty()) {
+        Node* node = stack.back();
+        stack.pop_back();
+        node->slot_.paintOrder = next++;
+        for (auto it = node->children_.rbegin(); it != node->children_.rend(); ++it)
+            stack.push_back(it->get());
+    }
+    orderDirty_ = false;
+}
+
+PARR::GLRect<double> Scene::itemsBoundingRect() {
+    flush();
+    PARR::GLRect<double> box;
+    for (Node* node : index_.query({-1e300, -1e300, 2e300, 2e300})) {
+        if (node->isVisibleInScene())
+            box = box.united(node->slot_.sceneRect);
+    }
+    return box;
+}
+
+// --- queries ------------------------------------------------------------------------------
+
+std::vector<Node*> Scene::nodesIn(const PARR::GLRect<double>& rect) {
+    flush();
+    std::vector<Node*> found = index_.query(rect);
+    std::erase_if(found, [](const Node* n) { return !n->isVisibleInScene(); });
+    std::sort(found.begin(), found.end(), [](const Node* a, const Node* b) {
+        return a->slot_.paintOrder < b->slot_.paintOrder;
+    });
+    return found;
+}
+
+std::vector<Node*> Scene::hitCandidates(const PARR::GLPoint<double>& p, double tolerance) {
+    std::vector<Node*> found =
+        nodesIn({p.x - tolerance, p.y - tolerance, 2 * tolerance, 2 * tolerance});
+    std::reverse(found.begin(), found.end());  // topmost first
+    return found;
+}
+
+Node* Scene::nodeAt(const PARR::GLPoint<double>& p, double tolerance) {
+    for (Node* node : hitCandidates(p, tolerance)) {
+        const PARR::Transform toScene = node->sceneTransform();
+        bool invertible = false;
+        const PARR::GLPoint<double> local = toScene.inverted(&invertible).map(p);
+        if (invertible && node->hitsContent(local, tolerance / scaleOf(toScene)))
+            return node;
+    }
+    return nullptr;
+}
+
+Node* Scene::selectableNodeAt(const PARR::GLPoint<double>& p, double tolerance) {
+    for (Node* node : hitCandidates(p, tolerance)) {
+        Node* selectable = node;
+        while (selectable && !selectable->selectable_)
+            selectable = selectable->parent_;
+        if (!selectable)
+            continue;
+        const PARR::Transform toScene = node->sceneTransform();
+        bool invertible = false;
+        const PARR::GLPoint<double> local = toScene.inverted(&invertible).map(p);
+        if (invertible && node->hitsContent(local, tolerance / scaleOf(toScene)))
+            return selectable;
+    }
+    return nullptr;
+}
+
+// --- events -------------------------------------------------------------------------------
+
+void Scene::deliverMouseEvent(MouseEvent& event) {
+    switch (event.type()) {
+        case MouseEvent::Press:
+            deliverPress(event);
+            return;
+        case MouseEvent::DoubleClick:
+            if (startTextEdit(event)) {
+                event.consume();
+                return;
+            }
+            deliverToHandlers(nodeAt(event.scenePos(), hitTolerance_), event,
+                              &EventHandler::handleMouseDoubleClickEvent);
+            tools_.deliver(event, [&](Tool& t) { t.handleMouseDoubleClickEvent(event); });
+            return;
+        case MouseEvent::Move:
+        case MouseEvent::Release:
+            if (deliverToGrab(event))
+                return;
+            if (event.type() == MouseEvent::Move)
+                tools_.deliver(event, [&](Tool& t) { t.handleMouseMoveEvent(event); });
+            else
+                tools_.deliver(event, [&](Tool& t) { t.handleMouseReleaseEvent(event); });
+            return;
+    }
+}
+
+void Scene::deliverPress(MouseEvent& event) {
+    grab_ = nullptr;
+    grabNode_.reset();
+    for (Node* node = nodeAt(event.scenePos(), hitTolerance_); node; node = node->parent_) {
+        EventHandler* handler = node->handler_;
+        if (!handler)
+            continue;
+        handler->handleMousePressEvent(event);
+        if (event.isConsumed()) {
+            grab_ = handler;
+            grabNode_ = node->anchor();
+            return;
+        }
+    }
+    tools_.deliver(event, [&](Tool& t) { t.handleMousePressEvent(event); });
+}
+
+bool Scene::deliverToGrab(MouseEvent& event) {
+    if (!grab_ || !grabNode_ || !*grabNode_)
+        return false;
+    EventHandler* handler = grab_;
+    if (event.type() == MouseEvent::Release) {
+        grab_ = nullptr;
+        grabNode_.reset();
+        handler->handleMouseReleaseEvent(event);
+    } else {
+        handler->handleMouseMoveEvent(event);
+    }
+    tools_.removeDoneTools();
+    return event.isConsumed();
+}
+
+void Scene::deliverToHandlers(Node* target, MouseEvent& event,
+                              void (EventHandler::*handle)(MouseEvent&)) {
+    for (Node* node = target; node && !event.isConsumed(); node = node->parent_) {
+        if (node->handler_)
+            (node->handler_->*handle)(event);
+    }
+}
+
+bool Scene::startTextEdit(const MouseEvent& event) {
+    if (event.button() != MouseEvent::LeftButton)
+        return false;
+    auto* text = dynamic_cast<TextNode*>(nodeAt(event.scenePos(), hitTolerance_));
+    if (!text || !text->isEditable())
+        return false;
+    text->beginEdit();
+    return true;
+}
+
+void Scene::deliverWheelEvent(WheelEvent& event) {
+    tools_.deliver(event, [&](Tool& t) { t.handleWheelEvent(event); });
+}
+
+void Scene::deliverContextMenuEvent(MouseEvent& event) {
+    deliverToHandlers(nodeAt(event.scenePos(), hitTolerance_), event,
+                      &EventHandler::handleContextMenuEvent);
+    tools_.deliver(event, [&](Tool& t) { t.handleContextMenuEvent(event); });
+}
+
+void Scene::deliverKeyEvent(KeyEvent& event) {
+    if (event.type() == KeyEvent::Press)
+        tools_.deliver(event, [&](Tool& t) { t.handleKeyPressEvent(event); });
+    else
+        tools_.deliver(event, [&](Tool& t) { t.handleKeyReleaseEvent(event); });
+}
+
+void Scene::deliverCanvasEvent(CanvasEventKind kind, Event& event) {
+    tools_.deliver(event, [&](Tool& t) {
+        switch (kind) {
+            case FocusIn:
+                t.handleFocusInEvent(event);
+                break;
+            case FocusOut:
+                t.handleFocusOutEvent(event);
+                break;
+            case EnterCanvas:
+                t.handleEnterCanvasEvent(event);
+                break;
+            case LeaveCanvas:
+                t.handleLeaveCanvasEvent(event);
+                break;
+        }
+    });
+}
+
+}  // namespace ROOK2

@@ -1,0 +1,150 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "parr/GLPoint.h"
+#include "parr/GLRect.h"
+#include "parr/Holder.h"
+#include "parr/StringID.h"
+#include "rook2/Node.h"
+#include "rook2/SpatialIndex.h"
+#include "rook2/ToolStack.h"
+#include "wren/Emitter.h"
+
+namespace ROOK2 {
+
+class EventHandler;
+class TextNode;
+
+// A scene: the node tree, its spatial index, the selection, the tool stack and the
+// delivery of events to node handlers and tools. Everything here works without a window;
+// a Canvas shows a scene and turns Qt input into calls of the deliver operations.
+//
+// Ownership: the scene holds its top-level nodes, each node its children. Nodes held
+// elsewhere as well survive the scene; its destructor takes every node out of it first.
+// All coordinates are scene coordinates unless stated otherwise. User-interface thread only.
+class Scene {
+public:
+    Scene();
+    ~Scene();
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    // --- nodes --------------------------------------------------------------------------
+    // Puts `node` (with its subtree) into this scene as the topmost top-level node, taking
+    // it away from any parent or other scene. Returns the same handle.
+    template <class T>
+    PARR::Holder<T> addNode(const PARR::Holder<T>& node) {
+        if (node)
+            addTopLevel(*node);
+        return node;
+    }
+    // Makes a node `new T(args...)` and adds it.
+    template <class T, class... Args>
+    PARR::Holder<T> createNode(Args&&... args) {
+        return addNode(PARR::Holder<T>(new T(std::forward<Args>(args)...)));
+    }
+    const std::vector<PARR::Holder<Node>>& getTopLevelNodes() const { return topLevel_; }
+    // Number of nodes in the scene, at every depth.
+    std::size_t nodeCount() const { return nodeCount_; }
+    // The box holding everything visible that the scene draws; empty for an empty scene.
+    PARR::GLRect<double> itemsBoundingRect();
+
+    // --- queries ------------------------------------------------------------------------
+    // Nodes visible in the scene whose drawn box (own content, outline, effects) meets
+    // `rect`, in drawing order (bottom first). Containers draw nothing and are not listed.
+    std::vector<Node*> nodesIn(const PARR::GLRect<double>& rect);
+    // The topmost visible node whose own content covers `p`, within `tolerance` scene units
+    // of thin lines; null when there is none. Control nodes (resize handles) count.
+    Node* nodeAt(const PARR::GLPoint<double>& p, double tolerance);
+    // The selectable node under `p`: going down from the top, the first hit node that is
+    // selectable or has a selectable ancestor yields that node (the nearest). Null if none.
+    Node* selectableNodeAt(const PARR::GLPoint<double>& p, double tolerance);
+    // Tolerance in scene units used by event delivery to find the node under the mouse
+    // (the canvas sets it to a few pixels at its zoom). Default 3.
+    void setHitTolerance(double tolerance) { hitTolerance_ = tolerance; }
+    double hitTolerance() const { return hitTolerance_; }
+
+    // --- selection ----------------------------------------------------------------------
+    // The selected nodes in the scene, in the order they were selected.
+    const std::vector<Node*>& getSelection() const { return selection_; }
+    void clearSelection();
+    // Emitted with the node whenever a node in the scene is selected or deselected.
+    WREN::Emitter<Node*>& getSelectionChangedEmitter() { return selectionChanged_; }
+
+    // --- tools --------------------------------------------------------------------------
+    ToolStack& getToolStack() { return tools_; }
+    void addToolConstructor(const PARR::Holder<BaseToolConstructor>& constructor) {
+        tools_.addToolConstructor(constructor);
+    }
+    // A new tool from the constructor registered for `role`, put on top of the tool stack;
+    // null when no constructor has that role.
+    Tool* addToolByRole(const PARR::StringID& role) { return tools_.addToolByRole(role); }
+    Tool* getToolByRole(const PARR::StringID& role) const { return tools_.getToolByRole(role); }
+    Tool* currentTool() const { return tools_.currentTool(); }
+
+    // --- events -------------------------------------------------------------------------
+    // Mouse events. A press first goes to the event handlers of the node under the pointer
+    // and of its ancestors (innermost first); the handler that consumes it receives the
+    // following moves and the release first (a grab). A double click on an editable text
+    // node starts editing it. Whatever is not consumed goes down the tool stack.
+    void deliverMouseEvent(MouseEvent& event);
+    void deliverWheelEvent(WheelEvent& event);
+    void deliverContextMenuEvent(MouseEvent& event);
+    void deliverKeyEvent(KeyEvent& event);
+    enum CanvasEventKind { FocusIn, FocusOut, EnterCanvas, LeaveCanvas };
+    void deliverCanvasEvent(CanvasEventKind kind, Event& event);
+
+    // --- text editing and repaint requests ----------------------------------------------
+    // Emitted when a text node asks to be edited in place (TextNode::beginEdit); a canvas
+    // showing the scene opens its editor over the node.
+    WREN::Emitter<TextNode*>& getTextEditRequestEmitter() { return textEditRequest_; }
+    // Emitted once when the scene changes after the last acknowledgeChanges(): whoever
+    // shows the scene repaints it and acknowledges.
+    WREN::Emitter<Scene*>& getChangedEmitter() { return changed_; }
+    void acknowledgeChanges() { changeSignalled_ = false; }
+
+    // Brings the spatial index and drawing order up to date (queries do it themselves).
+    void flush();
+
+private:
+    friend class Node;
+
+    void addTopLevel(Node& node);
+    void nodeEntering(Node& node);
+    void nodeLeaving(Node& node);
+    void nodeGeometryChanged(Node& node);
+    void nodeAppearanceChanged(Node& node);
+    void nodeReordered(Node& node);
+    void nodeSelectionChanged(Node& node);
+    void signalChange();
+    void queue(Node& node);
+    void reindex(Node& node, const PARR::Transform& parentToScene);
+    void renumber();
+    std::vector<Node*> hitCandidates(const PARR::GLPoint<double>& p, double tolerance);
+    void deliverPress(MouseEvent& event);
+    bool deliverToGrab(MouseEvent& event);
+    bool startTextEdit(const MouseEvent& event);
+    void deliverToHandlers(Node* target, MouseEvent& event,
+                           void (EventHandler::*handle)(MouseEvent&));
+
+    std::vector<PARR::Holder<Node>> topLevel_;
+    std::size_t nodeCount_ = 0;
+    SpatialIndex index_;
+    std::vector<PARR::Holder<Node>> queued_;
+    bool orderDirty_ = false;
+    std::vector<Node*> selection_;
+    ToolStack tools_;
+    EventHandler* grab_ = nullptr;
+    std::shared_ptr<Node*> grabNode_;
+    double hitTolerance_ = 3.0;
+    bool changeSignalled_ = false;
+    WREN::Emitter<Node*> selectionChanged_;
+    WREN::Emitter<TextNode*> textEditRequest_;
+    WREN::Emitter<Scene*> changed_;
+};
+
+}  // namespace ROOK2

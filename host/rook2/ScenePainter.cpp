@@ -1,0 +1,56 @@
+#include "rook2/ScenePainter.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+#include "rook2/LinearPathNode.h"
+#include "rook2/NodeRenderer.h"
+#include "rook2/QtConversions.h"
+#include "rook2/Scene.h"
+#include "rook2/ShapeOutline.h"
+
+namespace ROOK2 {
+
+void ScenePainter::paint(QPainter& painter, const PARR::GLRect<double>& exposed) {
+    painter.save();
+    const QTransform base = painter.worldTransform();
+    const double zoom = std::sqrt(std::abs(base.determinant()));
+    // Cosmetic strokes reach a pixel beyond a node's box whatever the zoom.
+    const double margin = zoom > 0.0 ? 2.0 / zoom : 0.0;
+    const std::vector<Node*> nodes =
+        scene_.nodesIn(exposed.adjusted(-margin, -margin, margin, margin));
+    cache_.beginFrame();
+    NodeRenderer renderer(painter, cache_);
+    for (const Node* node : nodes) {
+        painter.setWorldTransform(toQTransform(node->sceneTransform()) * base);
+        renderer.draw(*node);
+    }
+    cache_.endFrame();
+    lastPainted_ = nodes.size();
+    if (selectionFeedback_)
+        paintSelection(painter, base);
+    painter.restore();
+}
+
+void ScenePainter::paintSelection(QPainter& painter, const QTransform& base) {
+    QPen outline(QColor(0, 120, 215), 0, Qt::DashLine);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const Node* node : scene_.getSelection()) {
+        if (!node->isVisibleInScene())
+            continue;
+        painter.setWorldTransform(toQTransform(node->sceneTransform()) * base);
+        if (const auto* path = dynamic_cast<const LinearPathNode*>(node)) {
+            QPen glow(QColor(0, 120, 215, 90), 5.0);
+            glow.setCosmetic(true);
+            painter.setPen(glow);
+            painter.drawPath(ShapeOutline::of(*path));
+            continue;
+        }
+        painter.setPen(outline);
+        painter.drawRect(toQRectF(node->getBounds().boundingRect()));
+    }
+}
+
+}  // namespace ROOK2
