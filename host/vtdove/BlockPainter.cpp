@@ -18,3 +18,11 @@ void paintBlockGraphics(const VTQUILL::ImmutableBlock& block,
 }
 
 }  // namespace VTDove
+
+namespace VTQUILL::detail {
+
+void paintBlock(const ImmutableBlock& block, VantorRenderer::IVantorRenderer& renderer) {
+    VTDove::paintBlockGraphics(block, renderer);
+}
+
+}  // namespace VTQUILL::detail

@@ -43,3 +43,11 @@ double getHandle(const ImmutableBlock& block) {
 }
 
 }  // namespace VTQUILL
+
+namespace VTQUILL::detail {
+
+double engineHandleOf(const ImmutableBlock& block) {
+    return VTQUILL::getHandle(block);
+}
+
+}  // namespace VTQUILL::detail

@@ -16,6 +16,10 @@
 #include "vtquill/Schema.h"
 #include "vtquill/Topology.h"
 
+namespace VantorRenderer {
+class IVantorRenderer;
+}
+
 namespace VTQUILL {
 
 class Model;
@@ -116,6 +120,11 @@ public:
     // Path of the block's diagram, "/", and the block's name with "/" doubled.
     std::string getFullPathName() const;
     Model getRootModel() const;
+    // The block's numeric handle in the simulation engine (stable for the block's life).
+    double getHandle() const;
+    // Draws the block's own graphics (its type's drawing code) through `renderer`, in
+    // diagram coordinates.
+    void paintBlockGraphics(VantorRenderer::IVantorRenderer& renderer) const;
 };
 
 class ImmutableBlock : public BlockReader<DOVE2::ImmutableGraphNode> {

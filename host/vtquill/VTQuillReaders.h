@@ -23,6 +23,9 @@ bool portCanConnect(const ImmutablePort& port, const QUILL::ImmutableClassObject
 bool segmentCanConnect(const ImmutableSegment& segment, const QUILL::ImmutableClassObject& element);
 std::string diagramFullName(const ImmutableDiagram& diagram);
 bool blockContainsViewableSubsystems(const ImmutableBlock& block);
+// Defined by the engine side (host/vtdove).
+double engineHandleOf(const ImmutableBlock& block);
+void paintBlock(const ImmutableBlock& block, VantorRenderer::IVantorRenderer& renderer);
 
 }  // namespace detail
 
@@ -98,6 +101,15 @@ std::string BlockReader<Base>::getFullPathName() const {
 template <class Base>
 Model BlockReader<Base>::getRootModel() const {
     return Model(QUILL::ImmutableModel(this->instance_));
+}
+
+template <class Base>
+double BlockReader<Base>::getHandle() const {
+    return detail::engineHandleOf(ImmutableBlock(*this));
+}
+template <class Base>
+void BlockReader<Base>::paintBlockGraphics(VantorRenderer::IVantorRenderer& renderer) const {
+    detail::paintBlock(ImmutableBlock(*this), renderer);
 }
 
 template <class Base>

@@ -17,6 +17,9 @@ TEST(BlockPainterTest, IconsAreDrawnInDiagramCoordinates) {
     paintBlockGraphics(c, r);
     EXPECT_TRUE(r.has("drawRect 100 50 30 30"));
     EXPECT_TRUE(r.has("drawText 1 @ 115 65"));
+    RecordingRenderer throughBlock;  // the block's own accessor draws the same
+    ImmutableBlock(c).paintBlockGraphics(throughBlock);
+    EXPECT_TRUE(throughBlock.has("drawRect 100 50 30 30"));
 }
 
 TEST(BlockPainterTest, AGainShowsATriangleAndItsGain) {

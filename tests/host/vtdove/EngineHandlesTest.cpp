@@ -33,6 +33,7 @@ TEST(EngineHandlesTest, DifferentObjectsHaveDifferentHandles) {
     EXPECT_NE(getHandle(a), getHandle(b));
     EXPECT_GT(getHandle(a), 0);
     EXPECT_EQ(getHandle(a), getHandle(a));
+    EXPECT_EQ(a.getHandle(), getHandle(a));  // the block's own accessor
 }
 
 TEST(EngineHandlesTest, TheNumericHandleLeadsBackToTheBlock) {
