@@ -1,0 +1,107 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "application/DirectionGroup.h"
+#include "application/Export.h"
+#include "parr/GLPoint.h"
+#include "vtquill/VTQuill.h"
+
+namespace Vantor {
+
+// Brings one line back to its normal form after an edit: no stored vertex on an end element,
+// no two branches of a joint running on top of each other, every solder joint with three or
+// more segments, no vertex in the middle of a straight run. Application::cleanupLine runs it.
+//
+// Changes the model directly, in the caller's open transaction on the line's instance:
+// segments' paths and ends, joints created and destroyed, free ends (terminators) added. All
+// positions are absolute diagram coordinates, except a solder joint's stored position, which
+// is read and written as the data model holds it. A LineCleanup is used once, for one run,
+// and holds handles only; the caller keeps the model open while it runs.
+class VANTOR_EXPORT LineCleanup {
+public:
+    using Point = PARR::GLPoint<double>;
+
+    // ε for "near zero": the double epsilon.
+    static constexpr double kNearZero = 2.220446049250313e-16;
+
+    explicit LineCleanup(const VTQUILL::Line& line);
+
+    // The five phases in order. A stale line handle does nothing.
+    void run();
+
+    // The phases, public so that each can be checked on its own; run() calls them in this
+    // order, and each relies on the ones before it having run.
+    //
+    // 1. Drops stored vertices that coincide with the segment's end elements; a segment's
+    //    first and last legs must be real before directions are read from them.
+    void removeVerticesAtEnds();
+    // 2. Seeds the work list with the line's solder joints, in the line's order.
+    void collectSolderJoints();
+    // 3. At every joint of the work list (including joints appended while it runs), moves
+    //    branches that leave in one direction onto a shared joint where the first of them
+    //    turns or ends, so that no two branches overlap. Always terminates.
+    void separateOverlappingBranches();
+    // 4. Settles every joint of the work list by its number of segments: none, destroyed;
+    //    one, replaced by a free end; two, merged away; three or more, kept.
+    void settleJointDegrees();
+    // 5. Drops every vertex whose two legs are parallel (a straight run or a spike).
+    void removeStraightRunVertices();
+
+    // The joints seen by phases 2 and 3, in order; a joint may appear more than once and
+    // entries may have become stale.
+    const std::vector<VTQUILL::SolderJoint>& workList() const { return workList_; }
+
+    // Replaces a joint that has exactly two segments by one segment: the first keeps its
+    // identity and takes over the second's vertices and far end; the second and the joint are
+    // destroyed. A joint whose two edges are one segment closed on itself, a stale joint and a
+    // joint with any other number of segments are left alone.
+    static void mergeSegmentsAtJoint(const VTQUILL::SolderJoint& joint);
+
+    static bool isNearZero(double v) { return v == 0 || (-kNearZero <= v && v <= kNearZero); }
+
+private:
+    using DirectionGroups = std::map<Point, DirectionGroup, DirectionGroup::Order>;
+
+    // What moving a group's segments onto the branch joint did.
+    struct GroupMove {
+        bool anyMoved = false;
+        bool incomingMoved = false;
+    };
+
+    void separateBranchesAt(const VTQUILL::SolderJoint& joint);
+    DirectionGroups groupBranchesByDirection(const VTQUILL::SolderJoint& joint);
+    void separateGroup(const VTQUILL::SolderJoint& joint, const DirectionGroup& group);
+    VTQUILL::SolderJoint findJointAt(const VTQUILL::SolderJoint& joint, const DirectionGroup& group,
+                                     const Point& at) const;
+    static GroupMove moveGroupOntoJoint(const VTQUILL::SolderJoint& joint,
+                                        const VTQUILL::SolderJoint& branchJoint,
+                                        const DirectionGroup& group, Point at);
+    static bool moveSegmentOntoJoint(const VTQUILL::Segment& segment,
+                                     const VTQUILL::SolderJoint& joint,
+                                     const VTQUILL::SolderJoint& branchJoint, Point& at);
+    static std::vector<VTQUILL::Segment> deadEndStubs(const VTQUILL::SolderJoint& joint,
+                                                      const VTQUILL::SolderJoint& branchJoint,
+                                                      const DirectionGroup& group, bool& deadEnd);
+
+    static void settleJoint(const VTQUILL::SolderJoint& joint);
+    static void replaceJointByFreeEnd(const VTQUILL::SolderJoint& joint);
+    PARR::Path withoutStraightRunVertices(const VTQUILL::Segment& segment);
+    PARR::Path withoutEndVertices(const VTQUILL::Segment& segment);
+    // The point next to the joint on the segment: the nearest stored vertex, else the absolute
+    // position of the other end element ((0, 0) when that end is attached to nothing).
+    Point neighbourPoint(const VTQUILL::Segment& segment, const VTQUILL::SolderJoint& joint);
+    // The absolute position of an end element, remembered for the run: elements of a line do
+    // not move while it is cleaned up (new joints and free ends get their place as they are
+    // made). Nothing for an end attached to nothing.
+    std::optional<Point> positionOf(const QUILL::ImmutableClassObject& element);
+
+    VTQUILL::Line line_;
+    std::vector<VTQUILL::SolderJoint> workList_;
+    std::unordered_map<QUILL::ObjectId, Point> positions_;
+};
+
+}  // namespace Vantor
