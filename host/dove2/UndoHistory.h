@@ -1,0 +1,115 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dove2/Command.h"
+#include "dove2/UndoHistoryChanged.h"
+#include "parr/ErrorHolder.h"
+#include "parr/Holder.h"
+#include "quill/ChangeSet.h"
+#include "quill/ListenerBase.h"
+#include "quill/Model.h"
+#include "wren/Emitter.h"
+
+namespace DOVE2 {
+
+// The undo history of one model: the commands processed on its root, each with the change
+// set recorded when it ran, a current index (commands before it are done, from it on undone)
+// and a clean index (where the model was last saved).
+//
+// One history per model, shared by every editor of that model (so two tabs cannot undo out
+// of order): forModel hands it out. It lives until its model's root closes; then it drops its
+// commands, forgets the model and leaves the registry (holders of it keep an empty history).
+//
+// Every undoable change of the root goes through process; changes committed to the root
+// outside the history are not recorded, and undoing across them puts back the recorded
+// states of the objects the commands touched.
+//
+// All calls happen on the user-interface thread. Not copyable.
+class UndoHistory : private QUILL::ListenerBase {
+public:
+    // The history of the model that `model` belongs to (keyed by its root instance), made on
+    // first request. Null when `model` is empty or closed.
+    static std::shared_ptr<UndoHistory> forModel(const QUILL::ImmutableModel& model);
+
+    // A history of its own for `model`'s root, outside the registry (editors use forModel).
+    explicit UndoHistory(const QUILL::Model& model);
+    ~UndoHistory() override;
+
+    // The root instance whose commands are recorded; invalid once the model closed.
+    const QUILL::Model& getModel() const { return model_; }
+
+    // Runs the command (handleDo) in an outermost transaction on the root and keeps it:
+    // - success with changes: commits (listeners hear one report), drops the redo tail and
+    //   pushes the command with its change set; observers hear of it;
+    // - success without changes: commits nothing and pushes nothing (the redo tail stays);
+    // - the command set an error or threw: rolled back (the model exactly as before, nothing
+    //   reported, nothing recorded) and the error is put in `errors`.
+    // Refused with an error, the command not run, when the command is empty, its model is
+    // not this history's root, a transaction is open on the root, or the history is busy
+    // (asked from a listener while it runs a command, an undo or a redo). Returns true when
+    // the command ran and committed.
+    bool process(const PARR::Holder<Command>& command, PARR::ErrorHolder& errors);
+
+    // Undoes the command before the current index (handleUndo with its change set) in a new
+    // root transaction, so listeners hear of it through the normal report; returns false, and
+    // changes nothing, when there is nothing to undo or the undo failed (error in `errors`).
+    bool undo(PARR::ErrorHolder& errors);
+    // Redoes the command at the current index (handleRedo); the same rules as undo.
+    bool redo(PARR::ErrorHolder& errors);
+
+    bool canUndo() const;
+    bool canRedo() const;
+    // The short description of the command undo or redo would apply ("Move"); empty when
+    // there is none.
+    std::string undoDescription() const;
+    std::string redoDescription() const;
+    // Menu texts: "Undo Move" / "Redo Move"; "Undo" / "Redo" when there is nothing to apply
+    // or the command has no description.
+    std::string undoText() const;
+    std::string redoText() const;
+
+    // Marks the current state as saved.
+    void setClean();
+    // True when the model is as it was at the last save (or at the start, before any save).
+    // A save whose state was dropped with a redo tail is never reached again: the history is
+    // dirty until the next setClean.
+    bool isClean() const;
+    bool isDirty() const { return !isClean(); }
+
+    // The number of recorded commands, the current index (0..count) and the clean index (-1
+    // when the saved state can no longer be reached).
+    std::size_t count() const { return entries_.size(); }
+    std::size_t index() const { return index_; }
+    long cleanIndex() const { return cleanIndex_; }
+    // The recorded command at `i` (0..count-1); null when out of range.
+    PARR::Holder<Command> command(std::size_t i) const;
+
+    // Observers hear of every change of what the history shows (see UndoHistoryChanged).
+    WREN::Emitter<UndoHistoryChanged>& changed() { return changed_; }
+
+private:
+    struct Entry {
+        PARR::Holder<Command> command;
+        std::shared_ptr<const QUILL::ChangeSet> changes;
+    };
+
+    bool refuseCommand(const PARR::Holder<Command>& command, PARR::ErrorHolder& errors) const;
+    void push(const PARR::Holder<Command>& command,
+              std::shared_ptr<const QUILL::ChangeSet> changes);
+    bool step(const Entry& entry, bool forward, PARR::ErrorHolder& errors);
+    void notifyObservers();
+    void onDeviantDestroyed(QUILL::Deviant& instance) override;
+
+    QUILL::Model model_;
+    std::vector<Entry> entries_;
+    std::size_t index_ = 0;
+    long cleanIndex_ = 0;
+    bool busy_ = false;
+    WREN::Emitter<UndoHistoryChanged> changed_;
+};
+
+}  // namespace DOVE2
