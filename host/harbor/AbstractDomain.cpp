@@ -1,0 +1,7 @@
+#include "harbor/AbstractDomain.h"
+
+namespace HARBOR {
+
+AbstractDomain::~AbstractDomain() = default;
+
+}  // namespace HARBOR

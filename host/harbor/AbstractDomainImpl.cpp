@@ -1,0 +1,7 @@
+#include "harbor/AbstractDomainImpl.h"
+
+namespace HARBOR {
+
+AbstractDomainImpl::~AbstractDomainImpl() = default;
+
+}  // namespace HARBOR

@@ -1,0 +1,7 @@
+#include "harbor/ClassCreator.h"
+
+namespace HARBOR {
+
+ClassCreator::~ClassCreator() = default;
+
+}  // namespace HARBOR

@@ -1,0 +1,7 @@
+#include "harbor/StudioComponentFactory.h"
+
+namespace HARBOR {
+
+StudioComponentFactory::~StudioComponentFactory() = default;
+
+}  // namespace HARBOR

@@ -1,0 +1,7 @@
+#include "harbor/StudioService.h"
+
+namespace HARBOR {
+
+StudioService::~StudioService() = default;
+
+}  // namespace HARBOR
