@@ -6,6 +6,9 @@ namespace DOVE2 {
 
 // Narrows a generic handle to a typed one: the same handle when its object is of `type`
 // (or the handle is stale, so that it keeps testing invalid), an empty handle otherwise.
+// Marks the constructor that takes an already narrowed handle.
+struct NarrowedTag {};
+
 inline QUILL::ImmutableClassObject narrowTo(const QUILL::ImmutableClassObject& o,
                                             const QUILL::ImmutableType& type) {
     const QUILL::Deviant* d = o.getDeviant();
