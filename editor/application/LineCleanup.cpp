@@ -28,10 +28,12 @@ double roundHalfAway(double v) {
 
 // The absolute position of a segment's end element; nothing for an end attached to nothing.
 std::optional<Point> endPosition(const QUILL::ImmutableClassObject& element) {
-    const DOVE2::GraphElement graphElement(element);
-    if (!graphElement.isValid())
+    QUILL::Deviant* instance = element.getDeviant();
+    const QUILL::ObjectId id = element.getObjectId();
+    const QUILL::ObjectState* state = instance && id ? instance->find(id) : nullptr;
+    if (!state || !state->type->isKindOf(DOVE2::ModelSchema::get().graphElement))
         return std::nullopt;
-    return Application::getAbsolutePosition(graphElement);
+    return Application::getAbsolutePosition(DOVE2::GraphElement(instance, id));
 }
 
 bool endsAt(const VTQUILL::ImmutableSegment& segment, const QUILL::ImmutableClassObject& node) {
@@ -40,6 +42,67 @@ bool endsAt(const VTQUILL::ImmutableSegment& segment, const QUILL::ImmutableClas
 
 bool contains(const std::vector<VTQUILL::Segment>& segments, const VTQUILL::Segment& segment) {
     return std::find(segments.begin(), segments.end(), segment) != segments.end();
+}
+
+// Whether the segment's instance has a transaction open: then writing a value equal to the
+// stored one changes nothing and may be left out (without one, the write reports the misuse).
+bool inTransaction(const VTQUILL::Segment& segment) {
+    return segment.getDeviant() && segment.getDeviant()->inTransaction();
+}
+
+// A segment's vertices and end elements, read from its state with one lookup. The path
+// refers into the model: valid until the next change.
+struct EdgeView {
+    const PARR::Path& path;
+    QUILL::ImmutableClassObject src;
+    QUILL::ImmutableClassObject dst;
+};
+
+EdgeView readEdge(const VTQUILL::Segment& segment) {
+    const QUILL::ObjectState& state = segment.state();
+    const DOVE2::ModelSchema& schema = DOVE2::ModelSchema::get();
+    if (!state.type->isKindOf(schema.graphEdge))
+        return {segment.getPath(), segment.getSrcElement(), segment.getDstElement()};
+    auto end = [&](const QUILL::Attribute& attribute) {
+        const QUILL::ObjectId id =
+            std::get<QUILL::ObjectRef>(state.values[attribute.getIndex()]).id;
+        return id == QUILL::kNoObject ? QUILL::ImmutableClassObject()
+                                      : QUILL::ImmutableClassObject(segment.getDeviant(), id);
+    };
+    return {std::get<PARR::Path>(state.values[schema.path.getIndex()]), end(schema.src),
+            end(schema.dst)};
+}
+
+// The ids of the joint's edges, in their order (what getEdges lists), read in place.
+const QUILL::RefList& edgeIdsOf(const VTQUILL::SolderJoint& joint) {
+    return joint.get<QUILL::RefList>(DOVE2::ModelSchema::get().edges);
+}
+
+std::size_t edgeCount(const VTQUILL::SolderJoint& joint) {
+    return edgeIdsOf(joint).size();
+}
+
+// The handle as a segment, found with one lookup: empty unless it is a live segment.
+VTQUILL::Segment asSegment(const QUILL::ImmutableClassObject& handle) {
+    QUILL::Deviant* instance = handle.getDeviant();
+    const QUILL::ObjectId id = handle.getObjectId();
+    const QUILL::ObjectState* state = instance && id ? instance->find(id) : nullptr;
+    if (!state || !state->type->isKindOf(VTQUILL::Schema::get().segment))
+        return VTQUILL::Segment();
+    return VTQUILL::Segment(instance, id);
+}
+
+// The group of direction u in `groups` (kept in DirectionGroup::Order), added when missing.
+DirectionGroup& groupFor(std::vector<DirectionGroup>& groups, const Point& u) {
+    const DirectionGroup::Order before;
+    const auto at = std::lower_bound(
+        groups.begin(), groups.end(), u,
+        [&](const DirectionGroup& g, const Point& key) { return before(g.direction, key); });
+    if (at != groups.end() && !before(u, at->direction))
+        return *at;
+    DirectionGroup& added = *groups.insert(at, DirectionGroup());
+    added.direction = u;
+    return added;
 }
 
 PARR::Path reversed(PARR::Path path) {
@@ -54,6 +117,7 @@ LineCleanup::LineCleanup(const VTQUILL::Line& line) : line_(line) {}
 void LineCleanup::run() {
     if (!line_.isValid())
         return;
+    positions_.reserve(2 * line_.getContainedCount());
     removeVerticesAtEnds();
     collectSolderJoints();
     separateOverlappingBranches();
@@ -64,21 +128,30 @@ void LineCleanup::run() {
 // --- Phase 1: end vertices -----------------------------------------------------------------
 
 void LineCleanup::removeVerticesAtEnds() {
-    for (const VTQUILL::Segment& segment : line_.getSegments())
-        segment.setPath(withoutEndVertices(segment));
+    for (const VTQUILL::Segment& segment : line_.getSegments()) {
+        std::optional<PARR::Path> path = withoutEndVertices(segment);
+        if (path || !inTransaction(segment))
+            segment.setPath(path ? *path : segment.getPath());
+    }
 }
 
-PARR::Path LineCleanup::withoutEndVertices(const VTQUILL::Segment& segment) {
-    PARR::Path path = segment.getPath();
-    if (const auto source = positionOf(segment.getSrcElement())) {
-        while (!path.empty() && isNearZero(length(path.front() - *source)))
-            path.removePoint(0);
+std::optional<PARR::Path> LineCleanup::withoutEndVertices(const VTQUILL::Segment& segment) {
+    const EdgeView edge = readEdge(segment);
+    const PARR::Path& path = edge.path;
+    std::size_t first = 0;
+    std::size_t end = path.size();
+    if (const auto source = positionOf(edge.src)) {
+        while (first < end && isNearZero(length(path[first] - *source)))
+            ++first;
     }
-    if (const auto destination = positionOf(segment.getDstElement())) {
-        while (!path.empty() && isNearZero(length(path.back() - *destination)))
-            path.removePoint(path.size() - 1);
+    if (const auto destination = positionOf(edge.dst)) {
+        while (first < end && isNearZero(length(path[end - 1] - *destination)))
+            --end;
     }
-    return path;
+    if (first == 0 && end == path.size())
+        return std::nullopt;
+    return PARR::Path(std::vector<Point>(path.begin() + static_cast<std::ptrdiff_t>(first),
+                                         path.begin() + static_cast<std::ptrdiff_t>(end)));
 }
 
 // --- Phase 2: work list --------------------------------------------------------------------
@@ -104,7 +177,7 @@ void LineCleanup::separateOverlappingBranches() {
 void LineCleanup::separateBranchesAt(const VTQUILL::SolderJoint& joint) {
     if (!joint.isValid())
         return;
-    for (const auto& [direction, group] : groupBranchesByDirection(joint)) {
+    for (const DirectionGroup& group : groupBranchesByDirection(joint)) {
         if (group.segments.size() > 1)
             separateGroup(joint, group);
     }
@@ -113,9 +186,13 @@ void LineCleanup::separateBranchesAt(const VTQUILL::SolderJoint& joint) {
 LineCleanup::DirectionGroups LineCleanup::groupBranchesByDirection(
     const VTQUILL::SolderJoint& joint) {
     DirectionGroups groups;
+    groups.reserve(4);
     const Point p = joint.getPosition();
-    for (const auto& edge : joint.getEdges()) {
-        const VTQUILL::Segment segment(edge);
+    // A copy of the joint's edge list, in a buffer kept for the run.
+    edgeIds_ = edgeIdsOf(joint);
+    for (const QUILL::ObjectId edgeId : edgeIds_) {
+        const VTQUILL::Segment segment =
+            asSegment(QUILL::ImmutableClassObject(joint.getDeviant(), edgeId));
         if (!segment.isValid())
             continue;
         const Point d = neighbourPoint(segment, joint) - p;
@@ -129,7 +206,7 @@ LineCleanup::DirectionGroups LineCleanup::groupBranchesByDirection(
                 TESSEL::warning(kZeroLengthId, kZeroLengthText);
             continue;
         }
-        DirectionGroup& group = groups[u];
+        DirectionGroup& group = groupFor(groups, u);
         group.direction = u;
         group.minDistance = std::min(group.minDistance, len);
         group.segments.push_back(segment);
@@ -246,7 +323,7 @@ void LineCleanup::settleJointDegrees() {
 void LineCleanup::settleJoint(const VTQUILL::SolderJoint& joint) {
     if (!joint.isValid())
         return;
-    switch (joint.getEdges().size()) {
+    switch (edgeCount(joint)) {
         case 0:
             joint.destroy();
             return;
@@ -310,15 +387,21 @@ void LineCleanup::mergeSegmentsAtJoint(const VTQUILL::SolderJoint& joint) {
 // --- Phase 5: straight runs ----------------------------------------------------------------
 
 void LineCleanup::removeStraightRunVertices() {
-    for (const VTQUILL::Segment& segment : line_.getSegments())
-        segment.setPath(withoutStraightRunVertices(segment));
+    for (const VTQUILL::Segment& segment : line_.getSegments()) {
+        PARR::Path kept = withoutStraightRunVertices(segment);
+        // Vertices are only ever dropped: the same count is the same path.
+        if (kept.size() != readEdge(segment).path.size() || !inTransaction(segment))
+            segment.setPath(kept);
+    }
 }
 
 PARR::Path LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segment) {
-    const PARR::Path& v = segment.getPath();
-    const auto source = positionOf(segment.getSrcElement());
-    const auto destination = positionOf(segment.getDstElement());
-    PARR::Path kept;
+    const EdgeView edge = readEdge(segment);
+    const PARR::Path& v = edge.path;
+    const auto source = positionOf(edge.src);
+    const auto destination = positionOf(edge.dst);
+    std::vector<Point> kept;
+    kept.reserve(v.size());
     std::optional<Point> prev = source;
     for (std::size_t i = 0; i < v.size(); ++i) {
         const std::optional<Point> next = i + 1 < v.size() ? v[i + 1] : destination;
@@ -330,16 +413,37 @@ PARR::Path LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segme
             keep = std::abs(a.y * b.x - b.y * a.x) >= length(a) * length(b) * kNearZero;
         }
         if (keep)
-            kept.addPoint(v[i]);
+            kept.push_back(v[i]);
         prev = v[i];
     }
-    return kept;
+    return PARR::Path(std::move(kept));
 }
 
 // --- Point next to an element ----------------------------------------------------------------
 
 Point LineCleanup::neighbourPoint(const VTQUILL::Segment& segment,
                                   const VTQUILL::SolderJoint& joint) {
+    // The segment's state is read once; nothing here writes to the model.
+    const QUILL::ObjectState& state = segment.state();
+    const DOVE2::ModelSchema& schema = DOVE2::ModelSchema::get();
+    if (!state.type->isKindOf(schema.graphEdge))
+        return neighbourPointThroughHandle(segment, joint);
+    const auto& path = std::get<PARR::Path>(state.values[schema.path.getIndex()]);
+    const QUILL::ObjectId src = std::get<QUILL::ObjectRef>(state.values[schema.src.getIndex()]).id;
+    const QUILL::ObjectId dst = std::get<QUILL::ObjectRef>(state.values[schema.dst.getIndex()]).id;
+    QUILL::Deviant* instance = segment.getDeviant();
+    if (src == joint.getObjectId()) {
+        if (!path.empty())
+            return path.front();
+        return positionOf(QUILL::ImmutableClassObject(instance, dst)).value_or(Point());
+    }
+    if (!path.empty())
+        return path.back();
+    return positionOf(QUILL::ImmutableClassObject(instance, src)).value_or(Point());
+}
+
+Point LineCleanup::neighbourPointThroughHandle(const VTQUILL::Segment& segment,
+                                               const VTQUILL::SolderJoint& joint) {
     const PARR::Path& path = segment.getPath();
     if (segment.getSrcElement() == joint) {
         if (!path.empty())

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -64,7 +63,8 @@ public:
     static bool isNearZero(double v) { return v == 0 || (-kNearZero <= v && v <= kNearZero); }
 
 private:
-    using DirectionGroups = std::map<Point, DirectionGroup, DirectionGroup::Order>;
+    // A joint's groups, one per direction, in DirectionGroup::Order.
+    using DirectionGroups = std::vector<DirectionGroup>;
 
     // What moving a group's segments onto the branch joint did.
     struct GroupMove {
@@ -90,10 +90,14 @@ private:
     static void settleJoint(const VTQUILL::SolderJoint& joint);
     static void replaceJointByFreeEnd(const VTQUILL::SolderJoint& joint);
     PARR::Path withoutStraightRunVertices(const VTQUILL::Segment& segment);
-    PARR::Path withoutEndVertices(const VTQUILL::Segment& segment);
+    // The segment's vertices without those on its end elements; nothing when none is dropped.
+    std::optional<PARR::Path> withoutEndVertices(const VTQUILL::Segment& segment);
     // The point next to the joint on the segment: the nearest stored vertex, else the absolute
     // position of the other end element ((0, 0) when that end is attached to nothing).
     Point neighbourPoint(const VTQUILL::Segment& segment, const VTQUILL::SolderJoint& joint);
+    // The same, read through the handles (a segment whose state is not an edge's).
+    Point neighbourPointThroughHandle(const VTQUILL::Segment& segment,
+                                      const VTQUILL::SolderJoint& joint);
     // The absolute position of an end element, remembered for the run: elements of a line do
     // not move while it is cleaned up (new joints and free ends get their place as they are
     // made). Nothing for an end attached to nothing.
@@ -102,6 +106,8 @@ private:
     VTQUILL::Line line_;
     std::vector<VTQUILL::SolderJoint> workList_;
     std::unordered_map<QUILL::ObjectId, Point> positions_;
+    // Scratch for the edge list of the joint being grouped.
+    QUILL::RefList edgeIds_;
 };
 
 }  // namespace Vantor

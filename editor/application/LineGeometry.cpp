@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <variant>
 
 #include "application/Application.h"
 
@@ -85,9 +86,41 @@ bool orientationAtJointIsHorizontal(const VTQUILL::SolderJoint& joint,
     return spansHorizontally(p, neighbourAtNode(segment, joint));
 }
 
+// The position of the diagram element whose state is `state`, plus the positions of its
+// containers up to the first that is not a diagram element (or does not exist).
+Point positionFromState(const QUILL::Deviant& instance, const QUILL::ObjectState& state,
+                        const DOVE2::ModelSchema& schema) {
+    const std::size_t at = schema.position.getIndex();
+    Point position = std::get<Point>(state.values[at]);
+    for (QUILL::ObjectId c = state.container; c != QUILL::kNoObject;) {
+        const QUILL::ObjectState* container = instance.find(c);
+        if (!container || !container->type->isKindOf(schema.diagramElement))
+            break;
+        position += std::get<Point>(container->values[at]);
+        c = container->container;
+    }
+    return position;
+}
+
+// The element as a port handle, found with one lookup: empty unless it is a live port.
+VTQUILL::Port asPort(const DOVE2::GraphElement& element) {
+    QUILL::Deviant* instance = element.getDeviant();
+    const QUILL::ObjectId id = element.getObjectId();
+    const QUILL::ObjectState* state = instance && id ? instance->find(id) : nullptr;
+    if (!state || !state->type->isKindOf(VTQUILL::Schema::get().port))
+        return VTQUILL::Port();
+    return VTQUILL::Port(instance, id);
+}
+
 }  // namespace
 
+// The walk reads each container's state once, straight from the instance; an element that
+// is not a diagram element takes the handle route, which reports the misuse.
 Point Application::getAbsolutePosition(const DOVE2::GraphElement& element) {
+    const DOVE2::ModelSchema& schema = DOVE2::ModelSchema::get();
+    const QUILL::ObjectState& state = element.state();
+    if (state.type->isKindOf(schema.diagramElement))
+        return positionFromState(*element.getDeviant(), state, schema);
     Point position = element.getPosition();
     // A diagram is not a diagram element: it ends the chain (so does a missing container).
     DOVE2::DiagramElement container(element.getContainer());
@@ -99,6 +132,14 @@ Point Application::getAbsolutePosition(const DOVE2::GraphElement& element) {
 }
 
 Point Application::getPortStem(const VTQUILL::Port& port) {
+    const QUILL::ObjectState& state = port.state();
+    const VTQUILL::Schema& schema = VTQUILL::Schema::get();
+    if (state.type->isKindOf(schema.port)) {
+        const Point at = positionFromState(*port.getDeviant(), state, DOVE2::ModelSchema::get());
+        return movedAlong(
+            at, std::get<double>(state.values[schema.orientation.getIndex()]),
+            stemLength(std::get<std::string>(state.values[schema.portType.getIndex()])));
+    }
     return movedAlong(getAbsolutePosition(port), port.getOrientation(), stemLength(port.getType()));
 }
 
@@ -133,7 +174,7 @@ bool Application::pathOrientationAtElementIsHorizontal(const DOVE2::DiagramEleme
 }
 
 Point Application::elementPathPoint(const DOVE2::GraphElement& element) {
-    if (const VTQUILL::Port port(element); port.isValid())
+    if (const VTQUILL::Port port = asPort(element); port.isValid())
         return getPortStem(port);
     return getAbsolutePosition(element);
 }

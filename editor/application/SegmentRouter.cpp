@@ -44,6 +44,20 @@ struct Bands {
     }
 };
 
+// Halves away from zero (SegmentRouter::roundHalfAwayFromZero).
+double roundHalfAway(double v) {
+    return v >= 0 ? std::floor(v + 0.5) : std::ceil(v - 0.5);
+}
+
+// True when `p` lies strictly inside the straight run from `a` to `b`.
+bool liesOnStraightRun(const Point& a, const Point& p, const Point& b) {
+    const Point in = p - a;
+    const Point out = b - p;
+    const double cross = in.x * out.y - in.y * out.x;
+    const double dot = in.x * out.x + in.y * out.y;
+    return cross == 0.0 && dot > 0.0;
+}
+
 double distance(const Point& a, const Point& b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
@@ -54,32 +68,35 @@ double distance(const Point& a, const Point& b) {
 // so a nearly aligned pair of ends never gets a tiny step in the middle, and an explicit
 // orientation at one end decides the bend before the offsets are looked at.
 PARR::Path SegmentRouter::connectOrthogonally(const Point& a, const Point& b, bool hA, bool hB) {
-    PARR::Path path{a};
+    // At most four points: one allocation.
+    std::vector<Point> path;
+    path.reserve(4);
+    path.push_back(a);
     if ((hA && !hB) || std::abs(a.y - b.y) < kJogThreshold) {
-        path.addPoint(b.x, a.y);
+        path.emplace_back(b.x, a.y);
         if (a.y != b.y)
-            path.addPoint(b);
-        return path;
+            path.push_back(b);
+        return PARR::Path(std::move(path));
     }
     if ((hB && !hA) || std::abs(a.x - b.x) < kJogThreshold) {
-        path.addPoint(a.x, b.y);
+        path.emplace_back(a.x, b.y);
         if (a.x != b.x)
-            path.addPoint(b);
-        return path;
+            path.push_back(b);
+        return PARR::Path(std::move(path));
     }
     if (hA) {
         if (a.y != b.y) {
             const double m = (a.x + b.x) / 2;
-            path.addPoint(m, a.y);
-            path.addPoint(m, b.y);
+            path.emplace_back(m, a.y);
+            path.emplace_back(m, b.y);
         }
     } else if (a.x != b.x) {
         const double m = (a.y + b.y) / 2;
-        path.addPoint(a.x, m);
-        path.addPoint(b.x, m);
+        path.emplace_back(a.x, m);
+        path.emplace_back(b.x, m);
     }
-    path.addPoint(b);
-    return path;
+    path.push_back(b);
+    return PARR::Path(std::move(path));
 }
 
 // The tests at each point run in a fixed order: a point clear of both bands ends the trim
@@ -193,7 +210,7 @@ PARR::Path SegmentRouter::routeAroundEndpoint(const PARR::Path& middle,
 }
 
 double SegmentRouter::roundHalfAwayFromZero(double v) {
-    return v >= 0 ? std::floor(v + 0.5) : std::ceil(v - 0.5);
+    return roundHalfAway(v);
 }
 
 PARR::Path SegmentRouter::roundAndSimplify(const PARR::Path& route) {
@@ -204,15 +221,22 @@ PARR::Path SegmentRouter::joinRoundAndSimplify(std::initializer_list<const PARR:
     std::size_t count = 0;
     for (const PARR::Path* piece : pieces)
         count += piece->size();
-    std::vector<Point> points;
-    points.reserve(count);
+    // Simplified while it is built, exactly as PARR::Path::simplify does it afterwards: a
+    // repeated point is skipped, and the last kept point is dropped while it lies strictly
+    // inside the straight run from its predecessor to the arriving point.
+    std::vector<Point> kept;
+    kept.reserve(count);
     for (const PARR::Path* piece : pieces) {
-        for (const Point& p : *piece)
-            points.emplace_back(roundHalfAwayFromZero(p.x), roundHalfAwayFromZero(p.y));
+        for (const Point& q : *piece) {
+            const Point p(roundHalfAway(q.x), roundHalfAway(q.y));
+            if (!kept.empty() && kept.back() == p)
+                continue;
+            while (kept.size() >= 2 && liesOnStraightRun(kept[kept.size() - 2], kept.back(), p))
+                kept.pop_back();
+            kept.push_back(p);
+        }
     }
-    PARR::Path result(std::move(points));
-    result.simplify();
-    return result;
+    return PARR::Path(std::move(kept));
 }
 
 // The driver. Reuse comes first because it moves the join points the connector aims at;
