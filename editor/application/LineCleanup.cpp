@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "application/Application.h"
@@ -82,27 +83,24 @@ std::size_t edgeCount(const VTQUILL::SolderJoint& joint) {
     return edgeIdsOf(joint).size();
 }
 
-// The handle as a segment, found with one lookup: empty unless it is a live segment.
-VTQUILL::Segment asSegment(const QUILL::ImmutableClassObject& handle) {
-    QUILL::Deviant* instance = handle.getDeviant();
-    const QUILL::ObjectId id = handle.getObjectId();
+// The state of the object if it is a live segment; null otherwise.
+const QUILL::ObjectState* segmentState(QUILL::Deviant* instance, QUILL::ObjectId id,
+                                       const QUILL::Type& segmentType) {
     const QUILL::ObjectState* state = instance && id ? instance->find(id) : nullptr;
-    if (!state || !state->type->isKindOf(VTQUILL::Schema::get().segment))
-        return VTQUILL::Segment();
-    return VTQUILL::Segment(instance, id);
+    return state && state->type->isKindOf(segmentType) ? state : nullptr;
 }
 
-// The group of direction u in `groups` (kept in DirectionGroup::Order), added when missing.
-DirectionGroup& groupFor(std::vector<DirectionGroup>& groups, const Point& u) {
-    const DirectionGroup::Order before;
-    const auto at = std::lower_bound(
-        groups.begin(), groups.end(), u,
-        [&](const DirectionGroup& g, const Point& key) { return before(g.direction, key); });
-    if (at != groups.end() && !before(u, at->direction))
-        return *at;
-    DirectionGroup& added = *groups.insert(at, DirectionGroup());
-    added.direction = u;
-    return added;
+// The smallest power of two that is at least n (and at least 16).
+std::size_t tableSizeFor(std::size_t n) {
+    std::size_t size = 16;
+    while (size < n)
+        size *= 2;
+    return size;
+}
+
+std::size_t hashOf(QUILL::ObjectId id) {
+    std::uint64_t h = static_cast<std::uint64_t>(id) * 0x9E3779B97F4A7C15ull;
+    return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
 PARR::Path reversed(PARR::Path path) {
@@ -117,7 +115,8 @@ LineCleanup::LineCleanup(const VTQUILL::Line& line) : line_(line) {}
 void LineCleanup::run() {
     if (!line_.isValid())
         return;
-    positions_.reserve(2 * line_.getContainedCount());
+    positions_.assign(tableSizeFor(2 * line_.getContainedCount()), PositionSlot());
+    positionCount_ = 0;
     removeVerticesAtEnds();
     collectSolderJoints();
     separateOverlappingBranches();
@@ -127,8 +126,21 @@ void LineCleanup::run() {
 
 // --- Phase 1: end vertices -----------------------------------------------------------------
 
+void LineCleanup::collectSegments() {
+    segments_.clear();
+    QUILL::Deviant* instance = line_.getDeviant();
+    const QUILL::Type& type = VTQUILL::Schema::get().segment;
+    for (QUILL::ObjectId c = line_.state().firstChild; c != QUILL::kNoObject;) {
+        const QUILL::ObjectState& child = *instance->find(c);
+        if (child.type->isKindOf(type))
+            segments_.emplace_back(instance, c);
+        c = child.nextSibling;
+    }
+}
+
 void LineCleanup::removeVerticesAtEnds() {
-    for (const VTQUILL::Segment& segment : line_.getSegments()) {
+    collectSegments();
+    for (const VTQUILL::Segment& segment : segments_) {
         std::optional<PARR::Path> path = withoutEndVertices(segment);
         if (path || !inTransaction(segment))
             segment.setPath(path ? *path : segment.getPath());
@@ -158,8 +170,14 @@ std::optional<PARR::Path> LineCleanup::withoutEndVertices(const VTQUILL::Segment
 
 void LineCleanup::collectSolderJoints() {
     workList_.clear();
-    for (const VTQUILL::SolderJoint& joint : line_.getSolderJoints())
-        workList_.push_back(joint);
+    QUILL::Deviant* instance = line_.getDeviant();
+    const QUILL::Type& type = VTQUILL::Schema::get().solderJoint;
+    for (QUILL::ObjectId c = line_.state().firstChild; c != QUILL::kNoObject;) {
+        const QUILL::ObjectState& child = *instance->find(c);
+        if (child.type->isKindOf(type))
+            workList_.emplace_back(instance, c);
+        c = child.nextSibling;
+    }
 }
 
 // --- Phase 3: overlapping branches ---------------------------------------------------------
@@ -177,25 +195,50 @@ void LineCleanup::separateOverlappingBranches() {
 void LineCleanup::separateBranchesAt(const VTQUILL::SolderJoint& joint) {
     if (!joint.isValid())
         return;
-    for (const DirectionGroup& group : groupBranchesByDirection(joint)) {
-        if (group.segments.size() > 1)
-            separateGroup(joint, group);
+    const std::size_t count = groupBranchesByDirection(joint);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (groups_[i].segments.size() > 1)
+            separateGroup(joint, groups_[i]);
     }
 }
 
-LineCleanup::DirectionGroups LineCleanup::groupBranchesByDirection(
-    const VTQUILL::SolderJoint& joint) {
-    DirectionGroups groups;
-    groups.reserve(4);
+DirectionGroup& LineCleanup::groupFor(std::size_t& count, const Point& u) {
+    const DirectionGroup::Order before;
+    const auto first = groups_.begin();
+    const auto last = first + static_cast<std::ptrdiff_t>(count);
+    const auto at = std::lower_bound(
+        first, last, u,
+        [&](const DirectionGroup& g, const Point& key) { return before(g.direction, key); });
+    if (at != last && !before(u, at->direction))
+        return *at;
+    // A spare entry past the count is emptied and rotated into place, keeping its buffer.
+    const std::ptrdiff_t index = at - first;
+    if (count == groups_.size())
+        groups_.emplace_back();
+    DirectionGroup& spare = groups_[count];
+    spare.minDistance = std::numeric_limits<double>::max();
+    spare.segments.clear();
+    ++count;
+    std::rotate(groups_.begin() + index, groups_.begin() + static_cast<std::ptrdiff_t>(count - 1),
+                groups_.begin() + static_cast<std::ptrdiff_t>(count));
+    DirectionGroup& added = groups_[static_cast<std::size_t>(index)];
+    added.direction = u;
+    return added;
+}
+
+std::size_t LineCleanup::groupBranchesByDirection(const VTQUILL::SolderJoint& joint) {
+    std::size_t count = 0;
     const Point p = joint.getPosition();
     // A copy of the joint's edge list, in a buffer kept for the run.
     edgeIds_ = edgeIdsOf(joint);
+    QUILL::Deviant* instance = joint.getDeviant();
+    const QUILL::Type& segmentType = VTQUILL::Schema::get().segment;
     for (const QUILL::ObjectId edgeId : edgeIds_) {
-        const VTQUILL::Segment segment =
-            asSegment(QUILL::ImmutableClassObject(joint.getDeviant(), edgeId));
-        if (!segment.isValid())
+        const QUILL::ObjectState* state = segmentState(instance, edgeId, segmentType);
+        if (!state)
             continue;
-        const Point d = neighbourPoint(segment, joint) - p;
+        const VTQUILL::Segment segment(instance, edgeId);
+        const Point d = neighbourPoint(segment, *state, joint) - p;
         const Point r(roundHalfAway(d.x), roundHalfAway(d.y));
         const double rLength = length(r);
         const Point u = rLength > 0.0001 ? Point(r.x / rLength, r.y / rLength) : Point();
@@ -206,12 +249,12 @@ LineCleanup::DirectionGroups LineCleanup::groupBranchesByDirection(
                 TESSEL::warning(kZeroLengthId, kZeroLengthText);
             continue;
         }
-        DirectionGroup& group = groupFor(groups, u);
+        DirectionGroup& group = groupFor(count, u);
         group.direction = u;
         group.minDistance = std::min(group.minDistance, len);
         group.segments.push_back(segment);
     }
-    return groups;
+    return count;
 }
 
 void LineCleanup::separateGroup(const VTQUILL::SolderJoint& joint, const DirectionGroup& group) {
@@ -387,21 +430,27 @@ void LineCleanup::mergeSegmentsAtJoint(const VTQUILL::SolderJoint& joint) {
 // --- Phase 5: straight runs ----------------------------------------------------------------
 
 void LineCleanup::removeStraightRunVertices() {
-    for (const VTQUILL::Segment& segment : line_.getSegments()) {
-        PARR::Path kept = withoutStraightRunVertices(segment);
-        // Vertices are only ever dropped: the same count is the same path.
-        if (kept.size() != readEdge(segment).path.size() || !inTransaction(segment))
-            segment.setPath(kept);
+    collectSegments();
+    for (const VTQUILL::Segment& segment : segments_) {
+        // Vertices are only ever dropped: a path with none to drop is the same path.
+        const bool dropsAny = withoutStraightRunVertices(segment, nullptr);
+        if (dropsAny || !inTransaction(segment)) {
+            std::vector<Point> kept;
+            withoutStraightRunVertices(segment, &kept);
+            segment.setPath(PARR::Path(std::move(kept)));
+        }
     }
 }
 
-PARR::Path LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segment) {
+bool LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segment,
+                                             std::vector<Point>* kept) {
     const EdgeView edge = readEdge(segment);
     const PARR::Path& v = edge.path;
     const auto source = positionOf(edge.src);
     const auto destination = positionOf(edge.dst);
-    std::vector<Point> kept;
-    kept.reserve(v.size());
+    if (kept)
+        kept->reserve(v.size());
+    bool dropsAny = false;
     std::optional<Point> prev = source;
     for (std::size_t i = 0; i < v.size(); ++i) {
         const std::optional<Point> next = i + 1 < v.size() ? v[i + 1] : destination;
@@ -412,19 +461,20 @@ PARR::Path LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segme
             const Point b = *next - v[i];
             keep = std::abs(a.y * b.x - b.y * a.x) >= length(a) * length(b) * kNearZero;
         }
-        if (keep)
-            kept.push_back(v[i]);
+        if (!keep)
+            dropsAny = true;
+        else if (kept)
+            kept->push_back(v[i]);
         prev = v[i];
     }
-    return PARR::Path(std::move(kept));
+    return dropsAny;
 }
 
 // --- Point next to an element ----------------------------------------------------------------
 
-Point LineCleanup::neighbourPoint(const VTQUILL::Segment& segment,
+Point LineCleanup::neighbourPoint(const VTQUILL::Segment& segment, const QUILL::ObjectState& state,
                                   const VTQUILL::SolderJoint& joint) {
-    // The segment's state is read once; nothing here writes to the model.
-    const QUILL::ObjectState& state = segment.state();
+    // Nothing here writes to the model: the segment's state stays valid throughout.
     const DOVE2::ModelSchema& schema = DOVE2::ModelSchema::get();
     if (!state.type->isKindOf(schema.graphEdge))
         return neighbourPointThroughHandle(segment, joint);
@@ -456,14 +506,39 @@ Point LineCleanup::neighbourPointThroughHandle(const VTQUILL::Segment& segment,
 }
 
 std::optional<Point> LineCleanup::positionOf(const QUILL::ImmutableClassObject& element) {
-    if (element.getObjectId() == QUILL::kNoObject)
+    const QUILL::ObjectId id = element.getObjectId();
+    if (id == QUILL::kNoObject)
         return std::nullopt;
-    if (const auto known = positions_.find(element.getObjectId()); known != positions_.end())
-        return known->second;
+    if (positions_.empty())
+        positions_.assign(tableSizeFor(0), PositionSlot());
+    if (const PositionSlot& known = positionSlot(id); known.id == id)
+        return known.position;
     const std::optional<Point> position = endPosition(element);
-    if (position)
-        positions_.emplace(element.getObjectId(), *position);
+    if (position) {
+        if (2 * (positionCount_ + 1) > positions_.size())
+            growPositions();
+        positionSlot(id) = PositionSlot{id, *position};
+        ++positionCount_;
+    }
     return position;
+}
+
+LineCleanup::PositionSlot& LineCleanup::positionSlot(QUILL::ObjectId id) {
+    const std::size_t mask = positions_.size() - 1;
+    for (std::size_t i = hashOf(id) & mask;; i = (i + 1) & mask) {
+        PositionSlot& slot = positions_[i];
+        if (slot.id == id || slot.id == QUILL::kNoObject)
+            return slot;
+    }
+}
+
+void LineCleanup::growPositions() {
+    std::vector<PositionSlot> old(2 * positions_.size());
+    old.swap(positions_);
+    for (const PositionSlot& slot : old) {
+        if (slot.id != QUILL::kNoObject)
+            positionSlot(slot.id) = slot;
+    }
 }
 
 void Application::cleanupLine(const VTQUILL::Line& line) {

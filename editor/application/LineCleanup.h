@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "application/DirectionGroup.h"
@@ -63,8 +63,11 @@ public:
     static bool isNearZero(double v) { return v == 0 || (-kNearZero <= v && v <= kNearZero); }
 
 private:
-    // A joint's groups, one per direction, in DirectionGroup::Order.
-    using DirectionGroups = std::vector<DirectionGroup>;
+    // One entry of the position cache: an element's id (kNoObject when free) and its place.
+    struct PositionSlot {
+        QUILL::ObjectId id = QUILL::kNoObject;
+        Point position;
+    };
 
     // What moving a group's segments onto the branch joint did.
     struct GroupMove {
@@ -73,7 +76,13 @@ private:
     };
 
     void separateBranchesAt(const VTQUILL::SolderJoint& joint);
-    DirectionGroups groupBranchesByDirection(const VTQUILL::SolderJoint& joint);
+    // Fills groups_ with the joint's groups, one per direction, in DirectionGroup::Order;
+    // returns how many there are (the first entries of groups_).
+    std::size_t groupBranchesByDirection(const VTQUILL::SolderJoint& joint);
+    // The group of direction u among the first `count` groups, added in order when missing.
+    DirectionGroup& groupFor(std::size_t& count, const Point& u);
+    // Fills segments_ with the line's segments, in the line's order.
+    void collectSegments();
     void separateGroup(const VTQUILL::SolderJoint& joint, const DirectionGroup& group);
     VTQUILL::SolderJoint findJointAt(const VTQUILL::SolderJoint& joint, const DirectionGroup& group,
                                      const Point& at) const;
@@ -89,12 +98,16 @@ private:
 
     static void settleJoint(const VTQUILL::SolderJoint& joint);
     static void replaceJointByFreeEnd(const VTQUILL::SolderJoint& joint);
-    PARR::Path withoutStraightRunVertices(const VTQUILL::Segment& segment);
+    // Whether any of the segment's vertices lies on a straight run or spike; the vertices
+    // that do not are appended to `kept` unless it is null.
+    bool withoutStraightRunVertices(const VTQUILL::Segment& segment, std::vector<Point>* kept);
     // The segment's vertices without those on its end elements; nothing when none is dropped.
     std::optional<PARR::Path> withoutEndVertices(const VTQUILL::Segment& segment);
     // The point next to the joint on the segment: the nearest stored vertex, else the absolute
     // position of the other end element ((0, 0) when that end is attached to nothing).
-    Point neighbourPoint(const VTQUILL::Segment& segment, const VTQUILL::SolderJoint& joint);
+    // `state` is the segment's current state.
+    Point neighbourPoint(const VTQUILL::Segment& segment, const QUILL::ObjectState& state,
+                         const VTQUILL::SolderJoint& joint);
     // The same, read through the handles (a segment whose state is not an edge's).
     Point neighbourPointThroughHandle(const VTQUILL::Segment& segment,
                                       const VTQUILL::SolderJoint& joint);
@@ -102,12 +115,23 @@ private:
     // not move while it is cleaned up (new joints and free ends get their place as they are
     // made). Nothing for an end attached to nothing.
     std::optional<Point> positionOf(const QUILL::ImmutableClassObject& element);
+    // The cache slot for the id: the one holding it, else the free one where it belongs.
+    PositionSlot& positionSlot(QUILL::ObjectId id);
+    void growPositions();
 
     VTQUILL::Line line_;
     std::vector<VTQUILL::SolderJoint> workList_;
-    std::unordered_map<QUILL::ObjectId, Point> positions_;
+    // The position cache: an open-addressing table whose size is a power of two, at most half
+    // full.
+    std::vector<PositionSlot> positions_;
+    std::size_t positionCount_ = 0;
     // Scratch for the edge list of the joint being grouped.
     QUILL::RefList edgeIds_;
+    // Scratch for the groups of the joint being visited; entries past the count in use keep
+    // their buffers for the next joint.
+    std::vector<DirectionGroup> groups_;
+    // Scratch for the line's segments in phases 1 and 5.
+    std::vector<VTQUILL::Segment> segments_;
 };
 
 }  // namespace Vantor
