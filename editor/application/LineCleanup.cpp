@@ -59,9 +59,8 @@ struct EdgeView {
     QUILL::ImmutableClassObject dst;
 };
 
-EdgeView readEdge(const VTQUILL::Segment& segment) {
+EdgeView readEdge(const VTQUILL::Segment& segment, const DOVE2::ModelSchema& schema) {
     const QUILL::ObjectState& state = segment.state();
-    const DOVE2::ModelSchema& schema = DOVE2::ModelSchema::get();
     if (!state.type->isKindOf(schema.graphEdge))
         return {segment.getPath(), segment.getSrcElement(), segment.getDstElement()};
     auto end = [&](const QUILL::Attribute& attribute) {
@@ -110,15 +109,18 @@ PARR::Path reversed(PARR::Path path) {
 
 }  // namespace
 
-LineCleanup::LineCleanup(const VTQUILL::Line& line) : line_(line) {}
+LineCleanup::LineCleanup(const VTQUILL::Line& line)
+    : line_(line), schema_(DOVE2::ModelSchema::get()) {}
 
 void LineCleanup::run() {
     if (!line_.isValid())
         return;
     positions_.assign(tableSizeFor(2 * line_.getContainedCount()), PositionSlot());
     positionCount_ = 0;
-    removeVerticesAtEnds();
-    collectSolderJoints();
+    // Phase 1 changes paths only, so one walk over the line's children serves phases 1 and 2.
+    workList_.clear();
+    collectSegments(&workList_);
+    removeVerticesAtEndsOfSegments();
     separateOverlappingBranches();
     settleJointDegrees();
     removeStraightRunVertices();
@@ -126,20 +128,26 @@ void LineCleanup::run() {
 
 // --- Phase 1: end vertices -----------------------------------------------------------------
 
-void LineCleanup::collectSegments() {
+void LineCleanup::collectSegments(std::vector<VTQUILL::SolderJoint>* joints) {
     segments_.clear();
     QUILL::Deviant* instance = line_.getDeviant();
-    const QUILL::Type& type = VTQUILL::Schema::get().segment;
+    const VTQUILL::Schema& schema = VTQUILL::Schema::get();
     for (QUILL::ObjectId c = line_.state().firstChild; c != QUILL::kNoObject;) {
         const QUILL::ObjectState& child = *instance->find(c);
-        if (child.type->isKindOf(type))
+        if (child.type->isKindOf(schema.segment))
             segments_.emplace_back(instance, c);
+        else if (joints && child.type->isKindOf(schema.solderJoint))
+            joints->emplace_back(instance, c);
         c = child.nextSibling;
     }
 }
 
 void LineCleanup::removeVerticesAtEnds() {
     collectSegments();
+    removeVerticesAtEndsOfSegments();
+}
+
+void LineCleanup::removeVerticesAtEndsOfSegments() {
     for (const VTQUILL::Segment& segment : segments_) {
         std::optional<PARR::Path> path = withoutEndVertices(segment);
         if (path || !inTransaction(segment))
@@ -148,14 +156,19 @@ void LineCleanup::removeVerticesAtEnds() {
 }
 
 std::optional<PARR::Path> LineCleanup::withoutEndVertices(const VTQUILL::Segment& segment) {
-    const EdgeView edge = readEdge(segment);
+    const EdgeView edge = readEdge(segment, schema_);
     const PARR::Path& path = edge.path;
     std::size_t first = 0;
     std::size_t end = path.size();
+    // An end's position is only looked up while there are vertices left to compare with it.
+    if (first == end)
+        return std::nullopt;
     if (const auto source = positionOf(edge.src)) {
         while (first < end && isNearZero(length(path[first] - *source)))
             ++first;
     }
+    if (first == end)
+        return PARR::Path();
     if (const auto destination = positionOf(edge.dst)) {
         while (first < end && isNearZero(length(path[end - 1] - *destination)))
             --end;
@@ -204,33 +217,33 @@ void LineCleanup::separateBranchesAt(const VTQUILL::SolderJoint& joint) {
 
 DirectionGroup& LineCleanup::groupFor(std::size_t& count, const Point& u) {
     const DirectionGroup::Order before;
-    const auto first = groups_.begin();
-    const auto last = first + static_cast<std::ptrdiff_t>(count);
-    const auto at = std::lower_bound(
-        first, last, u,
-        [&](const DirectionGroup& g, const Point& key) { return before(g.direction, key); });
-    if (at != last && !before(u, at->direction))
-        return *at;
+    // A joint has few directions: a linear search finds the first group not before u.
+    std::size_t index = 0;
+    while (index < count && before(groups_[index].direction, u))
+        ++index;
+    if (index < count && !before(u, groups_[index].direction))
+        return groups_[index];
     // A spare entry past the count is emptied and rotated into place, keeping its buffer.
-    const std::ptrdiff_t index = at - first;
     if (count == groups_.size())
         groups_.emplace_back();
     DirectionGroup& spare = groups_[count];
     spare.minDistance = std::numeric_limits<double>::max();
     spare.segments.clear();
     ++count;
-    std::rotate(groups_.begin() + index, groups_.begin() + static_cast<std::ptrdiff_t>(count - 1),
-                groups_.begin() + static_cast<std::ptrdiff_t>(count));
-    DirectionGroup& added = groups_[static_cast<std::size_t>(index)];
+    for (std::size_t i = count - 1; i > index; --i)
+        std::swap(groups_[i], groups_[i - 1]);
+    DirectionGroup& added = groups_[index];
     added.direction = u;
     return added;
 }
 
 std::size_t LineCleanup::groupBranchesByDirection(const VTQUILL::SolderJoint& joint) {
     std::size_t count = 0;
-    const Point p = joint.getPosition();
-    // A copy of the joint's edge list, in a buffer kept for the run.
-    edgeIds_ = edgeIdsOf(joint);
+    // The joint's stored position and a copy of its edge list (in a buffer kept for the run),
+    // read from its state with one lookup.
+    const QUILL::ObjectState& jointState = joint.state();
+    const Point p = std::get<Point>(jointState.values[schema_.position.getIndex()]);
+    edgeIds_ = std::get<QUILL::RefList>(jointState.values[schema_.edges.getIndex()]);
     QUILL::Deviant* instance = joint.getDeviant();
     const QUILL::Type& segmentType = VTQUILL::Schema::get().segment;
     for (const QUILL::ObjectId edgeId : edgeIds_) {
@@ -444,8 +457,11 @@ void LineCleanup::removeStraightRunVertices() {
 
 bool LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segment,
                                              std::vector<Point>* kept) {
-    const EdgeView edge = readEdge(segment);
+    const EdgeView edge = readEdge(segment, schema_);
     const PARR::Path& v = edge.path;
+    // A segment without vertices has none to drop or keep.
+    if (v.empty())
+        return false;
     const auto source = positionOf(edge.src);
     const auto destination = positionOf(edge.dst);
     if (kept)
@@ -474,10 +490,9 @@ bool LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segment,
 
 Point LineCleanup::neighbourPoint(const VTQUILL::Segment& segment, const QUILL::ObjectState& state,
                                   const VTQUILL::SolderJoint& joint) {
-    // Nothing here writes to the model: the segment's state stays valid throughout.
-    const DOVE2::ModelSchema& schema = DOVE2::ModelSchema::get();
-    if (!state.type->isKindOf(schema.graphEdge))
-        return neighbourPointThroughHandle(segment, joint);
+    // Nothing here writes to the model: the segment's state stays valid throughout. A
+    // segment is a graph edge: its state holds a path and two ends.
+    const DOVE2::ModelSchema& schema = schema_;
     const auto& path = std::get<PARR::Path>(state.values[schema.path.getIndex()]);
     const QUILL::ObjectId src = std::get<QUILL::ObjectRef>(state.values[schema.src.getIndex()]).id;
     const QUILL::ObjectId dst = std::get<QUILL::ObjectRef>(state.values[schema.dst.getIndex()]).id;
@@ -490,19 +505,6 @@ Point LineCleanup::neighbourPoint(const VTQUILL::Segment& segment, const QUILL::
     if (!path.empty())
         return path.back();
     return positionOf(QUILL::ImmutableClassObject(instance, src)).value_or(Point());
-}
-
-Point LineCleanup::neighbourPointThroughHandle(const VTQUILL::Segment& segment,
-                                               const VTQUILL::SolderJoint& joint) {
-    const PARR::Path& path = segment.getPath();
-    if (segment.getSrcElement() == joint) {
-        if (!path.empty())
-            return path.front();
-        return positionOf(segment.getDstElement()).value_or(Point());
-    }
-    if (!path.empty())
-        return path.back();
-    return positionOf(segment.getSrcElement()).value_or(Point());
 }
 
 std::optional<Point> LineCleanup::positionOf(const QUILL::ImmutableClassObject& element) {

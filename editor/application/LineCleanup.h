@@ -6,6 +6,7 @@
 
 #include "application/DirectionGroup.h"
 #include "application/Export.h"
+#include "dove2/ModelSchema.h"
 #include "parr/GLPoint.h"
 #include "vtquill/VTQuill.h"
 
@@ -81,8 +82,11 @@ private:
     std::size_t groupBranchesByDirection(const VTQUILL::SolderJoint& joint);
     // The group of direction u among the first `count` groups, added in order when missing.
     DirectionGroup& groupFor(std::size_t& count, const Point& u);
-    // Fills segments_ with the line's segments, in the line's order.
-    void collectSegments();
+    // Fills segments_ with the line's segments, in the line's order; appends the line's solder
+    // joints, in order, to `joints` unless it is null.
+    void collectSegments(std::vector<VTQUILL::SolderJoint>* joints = nullptr);
+    // Phase 1 on the segments in segments_.
+    void removeVerticesAtEndsOfSegments();
     void separateGroup(const VTQUILL::SolderJoint& joint, const DirectionGroup& group);
     VTQUILL::SolderJoint findJointAt(const VTQUILL::SolderJoint& joint, const DirectionGroup& group,
                                      const Point& at) const;
@@ -108,9 +112,6 @@ private:
     // `state` is the segment's current state.
     Point neighbourPoint(const VTQUILL::Segment& segment, const QUILL::ObjectState& state,
                          const VTQUILL::SolderJoint& joint);
-    // The same, read through the handles (a segment whose state is not an edge's).
-    Point neighbourPointThroughHandle(const VTQUILL::Segment& segment,
-                                      const VTQUILL::SolderJoint& joint);
     // The absolute position of an end element, remembered for the run: elements of a line do
     // not move while it is cleaned up (new joints and free ends get their place as they are
     // made). Nothing for an end attached to nothing.
@@ -120,6 +121,8 @@ private:
     void growPositions();
 
     VTQUILL::Line line_;
+    // The attributes of graph elements and edges, looked up once for the run.
+    const DOVE2::ModelSchema& schema_;
     std::vector<VTQUILL::SolderJoint> workList_;
     // The position cache: an open-addressing table whose size is a power of two, at most half
     // full.
