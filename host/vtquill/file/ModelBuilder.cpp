@@ -116,11 +116,11 @@ void ModelBuilder::buildSegment(const DocSegment& doc, const VTQUILL::Line& line
     for (const DocLabel& l : doc.labels)
         segment.addLabel(l.location).setFlipped(l.flipped);
     for (std::size_t t = 0; t < doc.terminators.size(); ++t) {
-        const DocTerminator& spec = doc.terminators[t];
+        const DocTerminator& entry = doc.terminators[t];
         const bool atSource = doc.source.kind == EndKind::Terminator && doc.source.index == t;
-        const VTQUILL::Terminator terminator = atSource ? segment.addSrcTerminator(spec.position)
-                                                        : segment.addDstTerminator(spec.position);
-        terminator.setType(spec.type);
+        const VTQUILL::Terminator terminator = atSource ? segment.addSrcTerminator(entry.position)
+                                                        : segment.addDstTerminator(entry.position);
+        terminator.setType(entry.type);
     }
     const auto elementAt = [&](const DocEnd& end) {
         return end.kind == EndKind::Port ? object(ports[end.owner][end.index])
