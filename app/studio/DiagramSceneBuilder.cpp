@@ -3,6 +3,7 @@
 #include <QFont>
 #include <cmath>
 
+#include "dove2/DI.h"
 #include "rook2/ClosedLinearPathNode.h"
 #include "rook2/EllipseNode.h"
 #include "rook2/OpenLinearPathNode.h"
@@ -23,17 +24,8 @@ ROOK2::Stroke solid(const PARR::Color& color, double width = 0) {
     return ROOK2::Stroke(color, width, ROOK2::Stroke::Solid, 0, 0);
 }
 
-// Absolute position: own position plus the positions up the container chain, which ends at
-// the diagram.
 Point absolutePosition(const QUILL::ImmutableClassObject& element) {
-    Point p;
-    for (QUILL::ImmutableClassObject at = element; at.isValid(); at = at.getContainer()) {
-        const DOVE2::ImmutableDiagramElement e(at);
-        if (!e.isValid())
-            break;
-        p += e.getPosition();
-    }
-    return p;
+    return DOVE2::DI::absolutePosition(DOVE2::ImmutableDiagramElement(element));
 }
 
 // A unit step along an orientation in degrees (0 +x, 90 -y, 180 -x, 270 +y).

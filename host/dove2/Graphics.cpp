@@ -1,0 +1,207 @@
+#include "dove2/Graphics.h"
+
+#include "dove2/DI.h"
+#include "dove2/GlyphFactory.h"
+#include "dove2/NullGlyph.h"
+#include "quill/Deviant.h"
+#include "quill/ReportOfChanges.h"
+#include "rook2/Node.h"
+#include "rook2/Scene.h"
+
+namespace DOVE2 {
+
+namespace {
+
+ImmutableDiagramElement asElement(const QUILL::ImmutableClassObject& object) {
+    return ImmutableDiagramElement(object);
+}
+
+}  // namespace
+
+Graphics::Graphics(ROOK2::Scene& scene, const Diagram& diagram, GlyphFactory& factory,
+                   Editor* editor)
+    : scene_(scene), diagram_(diagram), factory_(factory), editor_(editor) {
+    scene_.getSelectionChangedEmitter().connect(*this, &Graphics::onNodeSelectionChanged);
+    if (QUILL::Deviant* instance = diagram_.getDeviant()) {
+        instance->registerModifierOnCommit(this);
+        populate(diagram_);
+    }
+}
+
+Graphics::~Graphics() {
+    WREN::Listener::disconnect();
+    destroyAll();
+}
+
+PARR::Holder<Glyph> Graphics::getGlyph(const QUILL::ImmutableClassObject& element) const {
+    auto it = glyphs_.find(element.getObjectId());
+    return it == glyphs_.end() ? PARR::Holder<Glyph>() : it->second;
+}
+
+PARR::Holder<Glyph> Graphics::getGlyph(const ROOK2::Node* node) const {
+    for (; node; node = node->getParent()) {
+        auto it = byRoot_.find(node);
+        if (it != byRoot_.end())
+            return PARR::Holder<Glyph>(it->second);
+    }
+    return {};
+}
+
+void Graphics::invalidateGlyph(const QUILL::ImmutableClassObject& element) {
+    const QUILL::ImmutableClassObject here(diagram_.getDeviant(), element.getObjectId());
+    if (!glyphs_.count(here.getObjectId()) || !isShown(here))
+        return;
+    // The children's roots hang under the old glyph's nodes; keep them in the scene while
+    // the old glyph goes, then move them under the new one.
+    detachChildrenOf(here.getObjectId());
+    destroyGlyph(here.getObjectId());
+    makeGlyph(here);
+    reattachChildrenOf(here.getObjectId());
+}
+
+void Graphics::onCommit(const QUILL::ReportOfChanges<>& report) {
+    // Deleted first: a container's glyph may be replaced by one made for a created element.
+    for (const QUILL::ImmutableClassObject& object : report.getDeleted())
+        destroyGlyph(object.getObjectId());
+    for (const QUILL::ImmutableClassObject& object : report.getCreated()) {
+        if (isShown(object))
+            makeGlyph(object);
+    }
+    for (const QUILL::ImmutableClassObject& object : report.getModified()) {
+        auto it = glyphs_.find(object.getObjectId());
+        const bool shown = isShown(object);
+        if (it != glyphs_.end() && shown)
+            updateGlyph(*it->second);
+        else if (it != glyphs_.end())
+            destroyGlyph(object.getObjectId());
+        else if (shown)
+            makeGlyph(object);
+    }
+}
+
+void Graphics::onDeviantDestroyed(QUILL::Deviant&) {
+    destroyAll();
+}
+
+bool Graphics::isShown(const QUILL::ImmutableClassObject& object) const {
+    if (!asElement(object).isValid())
+        return false;
+    for (QUILL::ImmutableClassObject c = object.getContainer(); c.isValid(); c = c.getContainer()) {
+        if (c.getObjectId() == diagram_.getObjectId())
+            return true;
+        if (!asElement(c).isValid())
+            return false;
+    }
+    return false;
+}
+
+void Graphics::populate(const QUILL::ImmutableClassObject& container) {
+    for (const QUILL::ImmutableClassObject& child : container.getContained()) {
+        if (!asElement(child).isValid())
+            continue;
+        makeGlyph(child);
+        populate(child);
+    }
+}
+
+Glyph* Graphics::makeGlyph(const QUILL::ImmutableClassObject& object) {
+    if (auto it = glyphs_.find(object.getObjectId()); it != glyphs_.end())
+        return it->second.get();
+    // A container's glyph comes first, so that this root has its parent node to go under.
+    const QUILL::ImmutableClassObject container = object.getContainer();
+    if (container.getObjectId() != diagram_.getObjectId() && asElement(container).isValid())
+        makeGlyph(container);
+
+    const DiagramElement element(object);
+    PARR::Holder<Glyph> glyph = factory_.makeGlyph(element);
+    if (!glyph)
+        glyph = PARR::Holder<Glyph>(new NullGlyph(element));
+    glyphs_[object.getObjectId()] = glyph;
+    glyph->setScene(&scene_);
+    glyph->setEditor(editor_);
+    glyph->create();
+    attachRoot(*glyph, object);
+    updateGlyph(*glyph);
+    return glyph.get();
+}
+
+void Graphics::attachRoot(Glyph& glyph, const QUILL::ImmutableClassObject& object) {
+    const PARR::Holder<ROOK2::Node> root = glyph.getRoot();
+    if (!root)
+        return;
+    const PARR::Holder<Glyph> parentGlyph = getGlyph(object.getContainer());
+    const PARR::Holder<ROOK2::Node> parent =
+        parentGlyph ? parentGlyph->getChildContainer() : PARR::Holder<ROOK2::Node>();
+    if (parent)
+        root->setParent(parent);
+    else if (root->getScene() != &scene_ || root->getParent())
+        scene_.addNode(root);
+    root->setEventHandler(&glyph);
+    byRoot_[root.get()] = &glyph;
+}
+
+void Graphics::updateGlyph(Glyph& glyph) {
+    glyph.update();
+    refreshLayoutRects(glyph.diagramElement());
+}
+
+void Graphics::refreshLayoutRects(const QUILL::ImmutableClassObject& object) {
+    // Layout rectangles are absolute: a moved container moves those of everything it holds,
+    // although their elements did not change.
+    const PARR::Holder<Glyph> glyph = getGlyph(object);
+    if (!glyph)
+        return;
+    glyph->setRect(DI::boundingRect(asElement(object)));
+    for (const QUILL::ImmutableClassObject& child : object.getContained())
+        refreshLayoutRects(child);
+}
+
+void Graphics::destroyGlyph(QUILL::ObjectId id) {
+    auto it = glyphs_.find(id);
+    if (it == glyphs_.end())
+        return;
+    const PARR::Holder<Glyph> glyph = it->second;
+    glyphs_.erase(it);
+    if (const PARR::Holder<ROOK2::Node> root = glyph->getRoot()) {
+        byRoot_.erase(root.get());
+        if (root->getEventHandler() == glyph.get())
+            root->setEventHandler(nullptr);
+        if (!root->isRemoved())
+            root->remove();
+    }
+}
+
+void Graphics::detachChildrenOf(QUILL::ObjectId id) {
+    for (const auto& [childId, glyph] : glyphs_) {
+        const PARR::Holder<ROOK2::Node> root = glyph->getRoot();
+        if (root && glyph->diagramElement().getContainer().getObjectId() == id)
+            scene_.addNode(root);
+    }
+}
+
+void Graphics::reattachChildrenOf(QUILL::ObjectId id) {
+    for (const auto& [childId, glyph] : glyphs_) {
+        const DiagramElement element = glyph->diagramElement();
+        if (element.getContainer().getObjectId() != id)
+            continue;
+        attachRoot(*glyph, element);
+        updateGlyph(*glyph);
+    }
+}
+
+void Graphics::destroyAll() {
+    std::vector<QUILL::ObjectId> ids;
+    ids.reserve(glyphs_.size());
+    for (const auto& entry : glyphs_)
+        ids.push_back(entry.first);
+    for (QUILL::ObjectId id : ids)
+        destroyGlyph(id);
+}
+
+void Graphics::onNodeSelectionChanged(ROOK2::Node* const& node) {
+    auto it = byRoot_.find(node);
+    if (it != byRoot_.end())
+        it->second->onSelectionChanged();
+}
+
+}  // namespace DOVE2

@@ -1,0 +1,29 @@
+#include "dove2/RectangleGlyph.h"
+
+#include "rook2/Fill.h"
+#include "rook2/Scene.h"
+#include "rook2/Stroke.h"
+
+namespace DOVE2 {
+
+void RectangleGlyph::create() {
+    if (!getScene())
+        return;
+    rect_ = getScene()->createNode<ROOK2::RectNode>();
+    rect_->setStroke(ROOK2::Stroke(PARR::Color(0, 0, 0, 1), 0, 1, 0, 0));
+    rect_->setFill(ROOK2::Fill(PARR::Color(1, 1, 1, 1)));
+    rect_->setSelectable(true);
+    rect_->setMovable(true);
+}
+
+void RectangleGlyph::update() {
+    if (!rect_)
+        return;
+    const DiagramElement element = diagramElement();
+    if (!element.isValid())
+        return;
+    rect_->setPosition(element.getPosition());
+    rect_->setRect({{0, 0}, element.getSize()});
+}
+
+}  // namespace DOVE2
