@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "application/Application.h"
+#include "dove2/DI.h"
 
 namespace Vantor {
 
@@ -86,22 +87,6 @@ bool orientationAtJointIsHorizontal(const VTQUILL::SolderJoint& joint,
     return spansHorizontally(p, neighbourAtNode(segment, joint));
 }
 
-// The position of the diagram element whose state is `state`, plus the positions of its
-// containers up to the first that is not a diagram element (or does not exist).
-Point positionFromState(const QUILL::Deviant& instance, const QUILL::ObjectState& state,
-                        const DOVE2::ModelSchema& schema) {
-    const std::size_t at = schema.position.getIndex();
-    Point position = std::get<Point>(state.values[at]);
-    for (QUILL::ObjectId c = state.container; c != QUILL::kNoObject;) {
-        const QUILL::ObjectState* container = instance.find(c);
-        if (!container || !container->type->isKindOf(schema.diagramElement))
-            break;
-        position += std::get<Point>(container->values[at]);
-        c = container->container;
-    }
-    return position;
-}
-
 // The element as a port handle, found with one lookup: empty unless it is a live port.
 VTQUILL::Port asPort(const DOVE2::GraphElement& element) {
     QUILL::Deviant* instance = element.getDeviant();
@@ -120,7 +105,7 @@ Point Application::getAbsolutePosition(const DOVE2::GraphElement& element) {
     const DOVE2::ModelSchema& schema = DOVE2::ModelSchema::get();
     const QUILL::ObjectState& state = element.state();
     if (state.type->isKindOf(schema.diagramElement))
-        return positionFromState(*element.getDeviant(), state, schema);
+        return DOVE2::DI::absolutePosition(*element.getDeviant(), state);
     Point position = element.getPosition();
     // A diagram is not a diagram element: it ends the chain (so does a missing container).
     DOVE2::DiagramElement container(element.getContainer());
@@ -135,7 +120,7 @@ Point Application::getPortStem(const VTQUILL::Port& port) {
     const QUILL::ObjectState& state = port.state();
     const VTQUILL::Schema& schema = VTQUILL::Schema::get();
     if (state.type->isKindOf(schema.port)) {
-        const Point at = positionFromState(*port.getDeviant(), state, DOVE2::ModelSchema::get());
+        const Point at = DOVE2::DI::absolutePosition(*port.getDeviant(), state);
         return movedAlong(
             at, std::get<double>(state.values[schema.orientation.getIndex()]),
             stemLength(std::get<std::string>(state.values[schema.portType.getIndex()])));

@@ -31,14 +31,24 @@ PARR::GLRect<double> boxOf(const std::vector<PARR::GLPoint<double>>& points) {
 }  // namespace
 
 PARR::GLPoint<double> absolutePosition(const ImmutableDiagramElement& element) {
-    PARR::GLPoint<double> sum{0, 0};
-    for (ImmutableDiagramElement e = element; e.isValid();
-         e = ImmutableDiagramElement(e.getContainer())) {
-        const PARR::GLPoint<double> p = e.getPosition();
-        sum.x += p.x;
-        sum.y += p.y;
+    if (!element.isValid())
+        return {0, 0};
+    return absolutePosition(*element.getDeviant(), element.state());
+}
+
+PARR::GLPoint<double> absolutePosition(const QUILL::Deviant& instance,
+                                       const QUILL::ObjectState& state) {
+    const ModelSchema& schema = ModelSchema::get();
+    const std::size_t at = schema.position.getIndex();
+    PARR::GLPoint<double> position = std::get<PARR::GLPoint<double>>(state.values[at]);
+    for (QUILL::ObjectId c = state.container; c != QUILL::kNoObject;) {
+        const QUILL::ObjectState* container = instance.find(c);
+        if (!container || !container->type->isKindOf(schema.diagramElement))
+            break;
+        position += std::get<PARR::GLPoint<double>>(container->values[at]);
+        c = container->container;
     }
-    return sum;
+    return position;
 }
 
 std::vector<PARR::GLPoint<double>> edgePoints(const ImmutableDiagramElement& element) {

@@ -14,6 +14,10 @@ namespace DOVE2::DI {
 // The element's position plus the positions of its containers, up to the first container
 // that is not a diagram element (the diagram). (0, 0) for an invalid handle.
 PARR::GLPoint<double> absolutePosition(const ImmutableDiagramElement& element);
+// The same from a diagram element's state as `instance` holds it: one lookup per container,
+// no handle conversions (for the line algorithms' inner loops).
+PARR::GLPoint<double> absolutePosition(const QUILL::Deviant& instance,
+                                       const QUILL::ObjectState& state);
 
 // For a graph edge: the points of its drawing, from source to destination: the centre of
 // the source element (when attached), the path's interior vertices, the centre of the
