@@ -9,15 +9,22 @@ function(vantor_sources out)
          ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
     list(APPEND files ${found})
   endforeach()
+  if(VANTOR_SOURCE_EXCLUDE)
+    list(FILTER files EXCLUDE REGEX "${VANTOR_SOURCE_EXCLUDE}")
+  endif()
   list(SORT files)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# vantor_test(<name> FOLDERS <folder>... LIBS <lib>...): one GoogleTest executable made of
-# every test source in the folders, registered with CTest test by test.
+# vantor_test(<name> FOLDERS <folder>... [SKIP <regex>] LIBS <lib>...): one GoogleTest
+# executable made of every test source in the folders (but those matching SKIP), registered
+# with CTest test by test.
 function(vantor_test name)
-  cmake_parse_arguments(T "" "" "FOLDERS;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "SKIP" "FOLDERS;LIBS" ${ARGN})
   vantor_sources(srcs ${T_FOLDERS})
+  if(T_SKIP)
+    list(FILTER srcs EXCLUDE REGEX "${T_SKIP}")
+  endif()
   if(NOT srcs)
     return()
   endif()

@@ -8,15 +8,6 @@
 
 namespace DOVE2 {
 
-namespace {
-
-void reportFailure(const char* what, const PARR::ErrorHolder& errors) {
-    if (errors.hasError())
-        TESSEL::Diagnostics::print(std::string(what) + " failed: " + errors.message() + "\n");
-}
-
-}  // namespace
-
 UndoHistoryTarget::UndoHistoryTarget(std::shared_ptr<UndoHistory> history,
                                      const QUILL::Model& viewInstance)
     : history_(std::move(history)), viewInstance_(viewInstance) {}
@@ -53,19 +44,21 @@ bool UndoHistoryTarget::canRedo() const {
 void UndoHistoryTarget::undo() {
     if (!canUndo())
         return;
+    const std::string what = "Undo " + undoText();
     dropPreviews();
     PARR::ErrorHolder errors;
-    history_->undo(errors);
-    reportFailure("Undo", errors);
+    if (!history_->undo(errors))
+        reportFailure(what, errors);
 }
 
 void UndoHistoryTarget::redo() {
     if (!canRedo())
         return;
+    const std::string what = "Redo " + redoText();
     dropPreviews();
     PARR::ErrorHolder errors;
-    history_->redo(errors);
-    reportFailure("Redo", errors);
+    if (!history_->redo(errors))
+        reportFailure(what, errors);
 }
 
 std::string UndoHistoryTarget::undoText() const {
@@ -74,6 +67,14 @@ std::string UndoHistoryTarget::undoText() const {
 
 std::string UndoHistoryTarget::redoText() const {
     return history_ ? history_->redoDescription() : std::string();
+}
+
+void UndoHistoryTarget::reportFailure(const std::string& what,
+                                      const PARR::ErrorHolder& errors) const {
+    if (reporter_)
+        reporter_(what, errors);
+    else
+        TESSEL::Diagnostics::print(what + " failed: " + errors.message() + "\n");
 }
 
 }  // namespace DOVE2

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,10 @@ public:
     // the model and the history as they were.
     void undo() override;
     void redo() override;
+    // Told of an undo or redo that failed, with what was tried ("Undo Move") and the error;
+    // without one the failure is printed as a diagnostic.
+    using FailureReporter = std::function<void(const std::string&, const PARR::ErrorHolder&)>;
+    void setFailureReporter(FailureReporter reporter) { reporter_ = std::move(reporter); }
     // The short description of the command undo or redo would apply ("Move"); empty when
     // there is none. (The menu texts "Undo Move" come from UndoHistory::undoText.)
     std::string undoText() const override;
@@ -52,7 +57,10 @@ public:
 
 private:
     std::shared_ptr<UndoHistory> history_;
+    void reportFailure(const std::string& what, const PARR::ErrorHolder& errors) const;
+
     QUILL::Model viewInstance_;
+    FailureReporter reporter_;
 };
 
 }  // namespace DOVE2

@@ -302,4 +302,14 @@ void Canvas::openTextEditor(TextNode* node) {
     editor_->edit(*node, rect);
 }
 
+void Canvas::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    hidden_.emit(PARR::GLWidgetEvent2(PARR::GLWidgetEvent2::Hide));
+}
+
+void Canvas::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    closed_.emit(PARR::GLWidgetEvent2(PARR::GLWidgetEvent2::Close));
+}
+
 }  // namespace ROOK2

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "parr/GLWidgetEvent2.h"
 #include "rook2/Scene.h"
 #include "rook2/ScenePainter.h"
+#include "wren/Emitter.h"
 #include "wren/Listener.h"
 
 #include <QPointF>
@@ -55,6 +57,9 @@ public:
 
     TextEditOverlay* textEditor() const { return editor_; }
     ScenePainter* scenePainter() const { return painter_.get(); }
+    // Told when the canvas is hidden, respectively closed (before it goes).
+    WREN::Emitter<PARR::GLWidgetEvent2>& getHideEmitter() { return hidden_; }
+    WREN::Emitter<PARR::GLWidgetEvent2>& getCloseEmitter() { return closed_; }
 
 public Q_SLOTS:
     void zoomIn();
@@ -76,6 +81,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     MouseEvent toSceneEvent(QMouseEvent* event, MouseEvent::Type type) const;
@@ -92,6 +99,8 @@ private:
     QPointF origin_;
     bool panning_ = false;
     QPointF panLast_;
+    WREN::Emitter<PARR::GLWidgetEvent2> hidden_;
+    WREN::Emitter<PARR::GLWidgetEvent2> closed_;
 };
 
 }  // namespace ROOK2

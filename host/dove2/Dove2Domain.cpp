@@ -1,0 +1,63 @@
+#include "dove2/Dove2Domain.h"
+
+#include "dove2/Editor.h"
+#include "dove2/GenericDomainInterface.h"
+
+namespace DOVE2 {
+
+Dove2Domain* Dove2Domain::get() {
+    // Held once and never let go: the generic domain lives as long as the process.
+    static Dove2Domain* domain = [] {
+        auto* d = new Dove2Domain();
+        d->ref();
+        return d;
+    }();
+    return domain;
+}
+
+Dove2Domain::Dove2Domain() = default;
+
+HARBOR::Util::MenuInterface Dove2Domain::getMenuInterface() {
+    return HARBOR::Util::MenuInterface();
+}
+
+HARBOR::AbstractDomainInterface* Dove2Domain::createInterface(HARBOR::Studio* studio) const {
+    return createDove2Interface(studio);
+}
+
+PARR::StringID Dove2Domain::getName() const {
+    static const PARR::StringID name(kName);
+    return name;
+}
+
+PARR::StringID Dove2Domain::getModelClassFullName() const {
+    return PARR::StringID();
+}
+
+GlyphFactory* Dove2Domain::getGlyphFactory() const {
+    return &glyphFactory_;
+}
+
+void Dove2Domain::initializeEdgeCreationRuleSet() {}
+
+const boost::shared_ptr<GetIconBase>& Dove2Domain::getIconController() const {
+    return icons_;
+}
+
+const boost::shared_ptr<ElementDescriberBase>& Dove2Domain::getElementDescriber() const {
+    return describer_;
+}
+
+boost::shared_ptr<GetChildrenBase> Dove2Domain::getTreePopulator() {
+    return {};
+}
+
+void Dove2Domain::installTools(Editor* editor) const {
+    AbstractDove2Domain::installTools(editor);
+}
+
+Dove2DomainInterface* Dove2Domain::createDove2Interface(HARBOR::Studio* studio) const {
+    return new GenericDomainInterface(studio);
+}
+
+}  // namespace DOVE2

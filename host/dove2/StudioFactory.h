@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "harbor/StudioComponentFactory.h"
+
+namespace DOVE2 {
+
+// The component factory of components of class T, made as `new T(studio, name)`; registered
+// with HARBOR::StudioComponentFactoryManager under `typeName` (T's static type name).
+template <class T>
+class StudioFactory : public HARBOR::StudioComponentFactory {
+public:
+    explicit StudioFactory(std::string typeName) : typeName_(std::move(typeName)) {}
+    std::string getTypeName() const override { return typeName_; }
+    HARBOR::StudioComponentBase* create(HARBOR::Studio* studio,
+                                        const std::string& name) const override {
+        return new T(studio, name);
+    }
+
+private:
+    std::string typeName_;
+};
+
+}  // namespace DOVE2
