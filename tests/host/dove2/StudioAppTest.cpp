@@ -1,0 +1,174 @@
+#include "dove2/StudioApp.h"
+
+#include <gtest/gtest.h>
+
+#include "EditorTestModel.h"
+#include "dove2/Dove2Domain.h"
+#include "dove2/Dove2DomainInterface.h"
+#include "dove2/Editor.h"
+#include "dove2/InitializeDove2.h"
+#include "dove2/StudioFrameworkService.h"
+#include "harbor/Studio.h"
+
+namespace {
+
+using Dove2Test::EditorTestModel;
+
+// A studio application that records the framework's notifications.
+class RecordingStudioApp : public DOVE2::StudioApp {
+public:
+    void onDiagramOpened(const DOVE2::Diagram& diagram) override {
+        log.push_back("opened " + diagram.getFullName());
+    }
+    void onDiagramRemoved(const DOVE2::Diagram& diagram) override {
+        log.push_back("removed " + std::to_string(diagram.getObjectId()));
+    }
+    std::vector<std::string> log;
+};
+
+class StudioAppTest : public ::testing::Test {
+protected:
+    StudioAppTest() : app(new RecordingStudioApp) {
+        initialize_dove2();
+        studio.setApp(PARR::Holder<HARBOR::Application>(app));
+        PARR::ErrorHolder errors;
+        studio.start(errors);
+    }
+    ~StudioAppTest() override {
+        PARR::ErrorHolder errors;
+        app->closeAllEditors(errors);
+        studio.shutDown(errors);
+    }
+
+    DOVE2::Editor* open(const QUILL::ImmutableClassObject& diagram) {
+        PARR::ErrorHolder errors;
+        DOVE2::Editor* editor = app->openEditor(DOVE2::Diagram(diagram), errors);
+        EXPECT_FALSE(errors.hasError()) << errors.message();
+        return editor;
+    }
+
+    EditorTestModel m;
+    HARBOR::Studio studio;
+    RecordingStudioApp* app;
+};
+
+TEST_F(StudioAppTest, OpensAnEditorNamedAfterTheDiagramPathWithTheGenericDomain) {
+    DOVE2::Editor* editor = open(m.inner);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->getName(), "m/Sub");
+    EXPECT_EQ(editor->getDisplayTitle(), "Sub");
+    EXPECT_EQ(studio.getComponent("m/Sub"), editor);
+    EXPECT_EQ(app->getActiveEditor(), editor);
+    EXPECT_EQ(studio.getActiveComponent(), editor);
+    ASSERT_NE(editor->getDove2DomainInterface(), nullptr);
+    EXPECT_EQ(editor->getDove2DomainInterface()->getDove2Domain(), DOVE2::Dove2Domain::get());
+    EXPECT_EQ(app->log, std::vector<std::string>{"opened m/Sub"});
+}
+
+TEST_F(StudioAppTest, OpeningAnOpenDiagramBringsItsEditorBack) {
+    DOVE2::Editor* top = open(m.top);
+    DOVE2::Editor* inner = open(m.inner);
+    EXPECT_EQ(app->getActiveEditor(), inner);
+    EXPECT_EQ(open(m.top), top);
+    EXPECT_EQ(app->getActiveEditor(), top);
+    EXPECT_EQ(app->getAllEditors().size(), 2u);
+    EXPECT_EQ(app->log.size(), 2u) << "no second opening is told";
+}
+
+TEST_F(StudioAppTest, AnEmptyDiagramIsRefused) {
+    PARR::ErrorHolder errors;
+    EXPECT_EQ(app->openEditor(DOVE2::Diagram(), errors), nullptr);
+    EXPECT_TRUE(errors.hasError());
+    EXPECT_TRUE(app->getAllEditors().empty());
+}
+
+TEST_F(StudioAppTest, ClosingAnEditorRemovesItsComponentAndActivatesAnother) {
+    DOVE2::Editor* top = open(m.top);
+    open(m.inner);
+    PARR::ErrorHolder errors;
+    EXPECT_TRUE(app->closeEditor(DOVE2::Diagram(m.inner), errors));
+    EXPECT_EQ(studio.getComponent("m/Sub"), nullptr);
+    EXPECT_EQ(app->getAllEditors(), PARR::GList<DOVE2::Editor*>{top});
+    EXPECT_EQ(app->getActiveEditor(), top);
+    EXPECT_FALSE(app->closeEditor(DOVE2::Diagram(m.inner), errors));
+    EXPECT_EQ(errors.getError()->identifier(), std::string(DOVE2::StudioApp::kNoEditor));
+}
+
+TEST_F(StudioAppTest, RootCommitsAreRelayedToTheTransactionCompletedService) {
+    open(m.top);
+    WREN::Listener listener;
+    std::vector<std::size_t> modified;
+    app->getTransactionCompletedEventService().subscribe(
+        listener, [&](const DOVE2::TransactionCompletedEvent& event) {
+            modified.push_back(event.getReport()->getModified().size());
+        });
+    app->getActiveEditor()->processCommand(m.moveCommand(m.a, {1, 1}));
+    EXPECT_EQ(modified, std::vector<std::size_t>{1});
+}
+
+TEST_F(StudioAppTest, DeletingAnOpenDiagramClosesItsEditorAndTellsTheApplication) {
+    open(m.top);
+    DOVE2::Editor* inner = open(m.inner);
+    const QUILL::ObjectId innerId = m.inner.getObjectId();
+    PARR::Holder<DOVE2::QUILLCommand> remove(new DOVE2::QUILLCommand(m.model, "Delete"));
+    const VTQUILL::Block sub = m.sub;
+    remove->addAction([sub](const QUILL::Model& model, PARR::ErrorHolder&) {
+        QUILL::ClassObject(sub.asDeviant(model)).destroy();
+    });
+    ASSERT_TRUE(app->getAllEditors().front()->processCommand(remove));
+    EXPECT_EQ(app->findEditor(m.inner), nullptr);
+    EXPECT_NE(app->getActiveEditor(), inner);
+    EXPECT_EQ(app->log.back(), "removed " + std::to_string(innerId));
+}
+
+TEST_F(StudioAppTest, ClosingAModelClosesEveryEditorOfIt) {
+    EditorTestModel other("n");
+    open(m.top);
+    open(m.inner);
+    DOVE2::Editor* kept = open(other.top);
+    PARR::ErrorHolder errors;
+    app->closeModel(m.model, errors);
+    EXPECT_EQ(app->getAllEditors(), PARR::GList<DOVE2::Editor*>{kept});
+    EXPECT_EQ(app->log.size(), 5u) << "three openings and two removals";
+}
+
+TEST_F(StudioAppTest, ASecondModelOfTheSameNameIsNotOpenedOverTheFirst) {
+    EditorTestModel namesake("m");
+    DOVE2::Editor* first = open(m.top);
+    PARR::ErrorHolder errors;
+    EXPECT_EQ(app->openEditor(DOVE2::Diagram(namesake.top), errors), nullptr);
+    EXPECT_TRUE(errors.hasError());
+    EXPECT_EQ(app->getAllEditors(), PARR::GList<DOVE2::Editor*>{first});
+    EXPECT_EQ(first->getDiagram(), m.top);
+}
+
+TEST_F(StudioAppTest, TheFrameworkServiceAnswersTheComponentOfEachTab) {
+    DOVE2::Editor* top = open(m.top);
+    DOVE2::Editor* inner = open(m.inner);
+    DOVE2::StudioFrameworkService* service = app->getStudioFrameworkService();
+    ASSERT_NE(service, nullptr);
+    PARR::ErrorHolder errors;
+    EXPECT_EQ(service->tabCount(), 2);
+    auto tab1 = service->getComponentsOfTab(1, errors);
+    ASSERT_EQ(tab1.size(), 1u);
+    EXPECT_TRUE(tab1.contains(inner));
+    EXPECT_TRUE(service->getComponentsOfTab(0, errors).contains(top));
+    EXPECT_TRUE(service->getComponentsOfTab(2, errors).empty());
+    EXPECT_TRUE(errors.hasError());
+}
+
+TEST_F(StudioAppTest, EditorOpenTypeIsRestoredToTheDefault) {
+    app->setEditorOpenType(2);
+    EXPECT_EQ(app->getEditorOpenType(), 2);
+    app->restoreEditorOpenType();
+    EXPECT_EQ(app->getEditorOpenType(), 0);
+}
+
+TEST_F(StudioAppTest, TheDefaultDomainIsTheGenericOne) {
+    PARR::Holder<HARBOR::AbstractDomainInterface> domain(app->getDefaultDomain(&studio));
+    ASSERT_TRUE(domain);
+    EXPECT_EQ(domain->getDomain(), DOVE2::Dove2Domain::get());
+    EXPECT_EQ(domain->getName(), PARR::StringID("Dove2Domain"));
+}
+
+}  // namespace
