@@ -35,7 +35,8 @@ std::string diagramFullName(const QUILL::ImmutableClassObject& diagram) {
     QUILL::ImmutableClassObject at = diagram;
     while (at.isValid()) {
         const QUILL::ImmutableClassObject owner = at.getContainer();
-        const bool ownedByElement = owner.isValid() && !owner.isKindOf(ModelSchema::get().diagram) &&
+        const bool ownedByElement = owner.isValid() &&
+                                    !owner.isKindOf(ModelSchema::get().diagram) &&
                                     owner.isKindOf(ModelSchema::get().diagramElement);
         if (!ownedByElement) {
             names.push_back(pathName(at));

@@ -19,7 +19,9 @@ public:
         return this->template get<std::string>(ModelSchema::get().diagramName);
     }
     // The model instance the handle is bound to (an editor's view instance, or the root).
-    QUILL::Model getRootModel() const { return QUILL::Model(QUILL::ImmutableModel(this->instance_)); }
+    QUILL::Model getRootModel() const {
+        return QUILL::Model(QUILL::ImmutableModel(this->instance_));
+    }
     // The same instance, as the model the diagram belongs to.
     QUILL::Model getModelQUILL() const { return getRootModel(); }
     // The diagram's system path: the name of the top-level diagram, then the name of each

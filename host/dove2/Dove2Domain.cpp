@@ -1,5 +1,6 @@
 #include "dove2/Dove2Domain.h"
 
+#include "dove2/DomainRegistry.h"
 #include "dove2/Editor.h"
 #include "dove2/GenericDomainInterface.h"
 
@@ -13,6 +14,13 @@ Dove2Domain* Dove2Domain::get() {
         return d;
     }();
     return domain;
+}
+
+AbstractDove2Domain* Dove2Domain::forModel(const QUILL::ImmutableModel& model) {
+    PARR::ErrorHolder ignored;
+    AbstractDove2Domain* domain =
+        DomainRegistry::instance().getStaticDomainForModel(model, ignored);
+    return domain ? domain : get();
 }
 
 Dove2Domain::Dove2Domain() = default;

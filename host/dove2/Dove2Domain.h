@@ -20,6 +20,9 @@ public:
     static constexpr const char* kName = "Dove2Domain";
 
     static Dove2Domain* get();
+    // The domain serving `model`: the registered domain of its class, else the generic one.
+    // Never null.
+    static AbstractDove2Domain* forModel(const QUILL::ImmutableModel& model);
 
     HARBOR::Util::MenuInterface getMenuInterface() override;
     HARBOR::AbstractDomainInterface* createInterface(HARBOR::Studio* studio) const override;

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "dove2/AbstractDove2Domain.h"
-#include "dove2/DomainRegistry.h"
+#include "dove2/Dove2Domain.h"
 #include "dove2/Dove2DomainInterface.h"
 #include "dove2/GlyphFactory.h"
 #include "dove2/Graphics.h"
@@ -21,16 +21,6 @@
 namespace DOVE2 {
 
 namespace {
-
-// The glyph factory of the domain that serves `model`; the generic factory when no domain
-// claims it.
-GlyphFactory& glyphFactoryFor(const QUILL::ImmutableModel& model) {
-    static GlyphFactory generic;
-    PARR::ErrorHolder errors;
-    AbstractDove2Domain* domain = DomainRegistry::instance().getStaticDomainForModel(model, errors);
-    GlyphFactory* factory = domain ? domain->getGlyphFactory() : nullptr;
-    return factory ? *factory : generic;
-}
 
 bool isOpenInstance(const QUILL::ImmutableModel& model) {
     return model.isValid() && model.getDeviant().isOpen();
@@ -99,7 +89,8 @@ void Editor::setDiagram(const Diagram& diagram) {
     const QUILL::Model root = diagram.getRootModel().getRootDeviant();
     viewInstance_ = root.createWorkingCopy();
     diagram_ = Diagram(diagram.asDeviant(viewInstance_));
-    graphics_ = std::make_unique<Graphics>(*scene_, diagram_, glyphFactoryFor(root), this);
+    graphics_ = std::make_unique<Graphics>(*scene_, diagram_,
+                                           *Dove2Domain::forModel(root)->getGlyphFactory(), this);
     undo_ = std::make_unique<UndoHistoryTarget>(UndoHistory::forModel(root), viewInstance_);
     undo_->setFailureReporter([this](const std::string& what, const PARR::ErrorHolder& errors) {
         reportFailure(errors, what);
@@ -141,7 +132,8 @@ PARR::GList<DiagramElement> Editor::getSelection() const {
         if (!glyph)
             continue;
         const DiagramElement element(glyph->diagramElement().asDeviant(viewInstance_));
-        if (element.isValid() && std::find(selection.begin(), selection.end(), element) == selection.end())
+        if (element.isValid() &&
+            std::find(selection.begin(), selection.end(), element) == selection.end())
             selection.append(element);
     }
     return selection;
@@ -189,10 +181,18 @@ bool Editor::delegateToTool(const PARR::StringID& role, ROOK2::Event& event) {
         return false;
     if (auto* mouse = dynamic_cast<ROOK2::MouseEvent*>(&event)) {
         switch (mouse->type()) {
-        case ROOK2::MouseEvent::Press: tool->handleMousePressEvent(*mouse); break;
-        case ROOK2::MouseEvent::Release: tool->handleMouseReleaseEvent(*mouse); break;
-        case ROOK2::MouseEvent::DoubleClick: tool->handleMouseDoubleClickEvent(*mouse); break;
-        case ROOK2::MouseEvent::Move: tool->handleMouseMoveEvent(*mouse); break;
+            case ROOK2::MouseEvent::Press:
+                tool->handleMousePressEvent(*mouse);
+                break;
+            case ROOK2::MouseEvent::Release:
+                tool->handleMouseReleaseEvent(*mouse);
+                break;
+            case ROOK2::MouseEvent::DoubleClick:
+                tool->handleMouseDoubleClickEvent(*mouse);
+                break;
+            case ROOK2::MouseEvent::Move:
+                tool->handleMouseMoveEvent(*mouse);
+                break;
         }
         return true;
     }

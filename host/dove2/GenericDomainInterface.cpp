@@ -2,8 +2,8 @@
 
 #include "dove2/Dove2Domain.h"
 #include "dove2/Dove2DomainImpl.h"
-#include "harbor/Studio.h"
 #include "harbor/RegisteredClassCreator.h"
+#include "harbor/Studio.h"
 
 namespace DOVE2 {
 

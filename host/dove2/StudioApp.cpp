@@ -4,7 +4,6 @@
 
 #include "dove2/AbstractDove2Domain.h"
 #include "dove2/Application.h"
-#include "dove2/DomainRegistry.h"
 #include "dove2/Dove2Domain.h"
 #include "dove2/Dove2DomainInterface.h"
 #include "dove2/Editor.h"
@@ -15,13 +14,6 @@
 namespace DOVE2 {
 
 namespace {
-
-// The domain serving `model`: the registered domain of its class, else the generic domain.
-AbstractDove2Domain* domainFor(const QUILL::ImmutableModel& model) {
-    PARR::ErrorHolder ignored;
-    AbstractDove2Domain* domain = DomainRegistry::instance().getStaticDomainForModel(model, ignored);
-    return domain ? domain : Dove2Domain::get();
-}
 
 QUILL::Deviant* rootOf(const QUILL::ImmutableModel& model) {
     return model.isValid() ? &model.getDeviant().getRootDeviant() : nullptr;
@@ -39,7 +31,9 @@ public:
         if (root_.isOpen())
             root_.unregisterModifierOnCommit(this);
     }
-    void onCommit(const QUILL::ReportOfChanges<>& report) override { app_.handleRootCommit(report); }
+    void onCommit(const QUILL::ReportOfChanges<>& report) override {
+        app_.handleRootCommit(report);
+    }
     void onDeviantDestroyed(QUILL::Deviant&) override { application.reset(); }
 
     PARR::Holder<DOVE2::Application> application;
@@ -158,7 +152,7 @@ Editor* StudioApp::openEditor(const Diagram& diagram, PARR::ErrorHolder& errors)
     if (!getApplicationForModel(root.getModelQUILL(), errors))
         return nullptr;
     PARR::Holder<Dove2DomainInterface> domain(
-        domainFor(root.getModelQUILL())->createDove2Interface(getStudio()));
+        Dove2Domain::forModel(root.getModelQUILL())->createDove2Interface(getStudio()));
     Editor* editor = domain ? domain->createEditor(root, root.getFullName(), errors) : nullptr;
     if (!editor)
         return nullptr;
@@ -272,7 +266,7 @@ void StudioApp::setActiveEditor(Editor* editor) {
 }
 
 DOVE2::Application* StudioApp::getApplicationForModel(const QUILL::ImmutableModel& model,
-                                               PARR::ErrorHolder& errors) {
+                                                      PARR::ErrorHolder& errors) {
     QUILL::Deviant* root = rootOf(model);
     if (!root || !root->isOpen()) {
         errors.setError(kCannotOpenDiagram, kCannotOpenDiagramCode, {std::string()});
@@ -282,10 +276,11 @@ DOVE2::Application* StudioApp::getApplicationForModel(const QUILL::ImmutableMode
     if (!watch)
         watch = std::make_unique<ModelWatch>(*this, *root);
     if (!watch->application) {
-        PARR::Holder<Dove2DomainInterface> domain(domainFor(model)->createDove2Interface(getStudio()));
+        PARR::Holder<Dove2DomainInterface> domain(
+            Dove2Domain::forModel(model)->createDove2Interface(getStudio()));
         if (domain)
-            watch->application =
-                PARR::Holder<DOVE2::Application>(domain->createApplication(QUILL::Model(&*root), errors));
+            watch->application = PARR::Holder<DOVE2::Application>(
+                domain->createApplication(QUILL::Model(&*root), errors));
     }
     return watch->application.get();
 }

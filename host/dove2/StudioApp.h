@@ -131,7 +131,7 @@ public:
     // The application object of `model` (made by its domain on first request); null with an
     // error when no domain serves the model.
     DOVE2::Application* getApplicationForModel(const QUILL::ImmutableModel& model,
-                                        PARR::ErrorHolder& errors);
+                                               PARR::ErrorHolder& errors);
 
     // --- Editor open type -------------------------------------------------------------------
     EditorOpenType getEditorOpenType() const { return internalGetEditorOpenType(); }

@@ -28,7 +28,7 @@ public:
     // The components shown in tab `index` (one editor); an empty set with kNoSuchTab for an
     // index outside the tabs. The caller owns the set.
     PARR::GSet<HARBOR::StudioComponentBase*> getComponentsOfTab(int index,
-                                                                 PARR::ErrorHolder& errors) const;
+                                                                PARR::ErrorHolder& errors) const;
     // The number of tabs.
     int tabCount() const;
     // Makes a component of type `typeName` named `name`, adds it to the studio and

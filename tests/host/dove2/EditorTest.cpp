@@ -36,9 +36,8 @@ class EditorTest : public ::testing::Test {
 protected:
     EditorTest() : editor(new DOVE2::Editor(&studio, "m")) {
         editor->setDiagram(m.top);
-        editor->getCommandErrorEmitter().connect(listener, [this](const std::string& text) {
-            shownErrors.push_back(text);
-        });
+        editor->getCommandErrorEmitter().connect(
+            listener, [this](const std::string& text) { shownErrors.push_back(text); });
     }
     ~EditorTest() override {
         PARR::ErrorHolder errors;

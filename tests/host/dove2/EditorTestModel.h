@@ -10,8 +10,8 @@
 
 namespace Dove2Test {
 
-// A block-diagram model for editor tests: model "m" (or another name) whose top diagram holds the blocks
-// "A" at (10, 10) and "B" at (100, 10), and the subsystem "Sub" at (200, 10) with an inner
+// A block-diagram model for editor tests: model "m" (or another name) whose top diagram holds the
+// blocks "A" at (10, 10) and "B" at (100, 10), and the subsystem "Sub" at (200, 10) with an inner
 // diagram holding block "C". Built in one committed transaction; closed when it goes.
 struct EditorTestModel {
     explicit EditorTestModel(const std::string& name = "m") {
