@@ -121,6 +121,17 @@ Dove2DomainInterface* Editor::getDove2DomainInterface() const {
     return dynamic_cast<Dove2DomainInterface*>(getDomain());
 }
 
+Application* Editor::getApplication() const {
+    StudioApp* app = getStudioApp();
+    PARR::ErrorHolder ignored;
+    return app && diagram_.isValid() ? app->getApplicationForModel(viewInstance_, ignored)
+                                     : nullptr;
+}
+
+AbstractDove2Domain* Editor::getStaticDomain() const {
+    return diagram_.isValid() ? Dove2Domain::forModel(viewInstance_) : nullptr;
+}
+
 // --- Selection --------------------------------------------------------------------------------
 
 PARR::GList<DiagramElement> Editor::getSelection() const {

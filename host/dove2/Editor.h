@@ -32,6 +32,8 @@ class Tool;
 
 namespace DOVE2 {
 
+class AbstractDove2Domain;
+class Application;
 class Dove2DomainInterface;
 class Graphics;
 class StudioApp;
@@ -105,6 +107,12 @@ public:
     StudioApp* getStudioApp() const;
     // The editor's domain interface as a framework one; null when none is set.
     Dove2DomainInterface* getDove2DomainInterface() const;
+    // The application object of the diagram's model in this studio (made on first request);
+    // null before a diagram is set or when the studio has no framework application.
+    Application* getApplication() const;
+    // The domain serving the diagram's model (the generic domain when none claims it); null
+    // before a diagram is set.
+    AbstractDove2Domain* getStaticDomain() const;
 
     // --- Selection --------------------------------------------------------------------------
     // The elements whose glyphs are selected, in the order they were selected, bound to the

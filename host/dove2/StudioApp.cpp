@@ -85,6 +85,24 @@ StudioApp* StudioApp::spawnApplication() const {
     return new StudioApp();
 }
 
+namespace {
+
+PARR::Holder<StudioApp>& prototypeSlot() {
+    static PARR::Holder<StudioApp> prototype;
+    return prototype;
+}
+
+}  // namespace
+
+PARR::Holder<StudioApp> StudioApp::spawnForNewStudio() {
+    const PARR::Holder<StudioApp>& prototype = prototypeSlot();
+    return PARR::Holder<StudioApp>(prototype ? prototype->spawnApplication() : new StudioApp());
+}
+
+void StudioApp::setPrototype(const PARR::Holder<StudioApp>& prototype) {
+    prototypeSlot() = prototype;
+}
+
 bool StudioApp::canThisDiagramBeOpened(const Diagram& diagram) const {
     return diagram.isValid();
 }

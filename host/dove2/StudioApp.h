@@ -71,6 +71,12 @@ public:
     virtual void preInitialize();
     // A new application of the same class, not yet in a studio; the caller holds it.
     virtual StudioApp* spawnApplication() const;
+    // The application a new studio gets: spawned from the registered prototype, a plain
+    // StudioApp when none is registered. A domain whose studios need its own application
+    // registers one prototype of it (setPrototype; a later registration replaces it, null
+    // removes it). User-interface thread.
+    static PARR::Holder<StudioApp> spawnForNewStudio();
+    static void setPrototype(const PARR::Holder<StudioApp>& prototype);
     // Whether `diagram` may be opened in this studio; the base answers true for a valid one.
     virtual bool canThisDiagramBeOpened(const Diagram& diagram) const;
     // A new object of `type` in `model` (free, in a transaction the caller opened); the base

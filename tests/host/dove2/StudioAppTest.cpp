@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestModel.h"
+#include "dove2/Application.h"
 #include "dove2/Dove2Domain.h"
 #include "dove2/Dove2DomainInterface.h"
 #include "dove2/Editor.h"
@@ -23,6 +24,7 @@ public:
     void onDiagramRemoved(const DOVE2::Diagram& diagram) override {
         log.push_back("removed " + std::to_string(diagram.getObjectId()));
     }
+    StudioApp* spawnApplication() const override { return new RecordingStudioApp; }
     std::vector<std::string> log;
 };
 
@@ -63,6 +65,9 @@ TEST_F(StudioAppTest, OpensAnEditorNamedAfterTheDiagramPathWithTheGenericDomain)
     ASSERT_NE(editor->getDove2DomainInterface(), nullptr);
     EXPECT_EQ(editor->getDove2DomainInterface()->getDove2Domain(), DOVE2::Dove2Domain::get());
     EXPECT_EQ(app->log, std::vector<std::string>{"opened m/Sub"});
+    ASSERT_NE(editor->getApplication(), nullptr);
+    EXPECT_EQ(editor->getApplication()->getModel().getDeviantPtr(), m.model.getDeviantPtr());
+    EXPECT_EQ(editor->getStaticDomain(), DOVE2::Dove2Domain::get());
 }
 
 TEST_F(StudioAppTest, OpeningAnOpenDiagramBringsItsEditorBack) {
@@ -169,6 +174,17 @@ TEST_F(StudioAppTest, TheDefaultDomainIsTheGenericOne) {
     ASSERT_TRUE(domain);
     EXPECT_EQ(domain->getDomain(), DOVE2::Dove2Domain::get());
     EXPECT_EQ(domain->getName(), PARR::StringID("Dove2Domain"));
+}
+
+TEST(StudioAppPrototype, NewStudiosGetTheRegisteredApplicationClass) {
+    EXPECT_EQ(typeid(*DOVE2::StudioApp::spawnForNewStudio()), typeid(DOVE2::StudioApp));
+    DOVE2::StudioApp::setPrototype(PARR::Holder<DOVE2::StudioApp>(new RecordingStudioApp));
+    PARR::Holder<DOVE2::StudioApp> first = DOVE2::StudioApp::spawnForNewStudio();
+    PARR::Holder<DOVE2::StudioApp> second = DOVE2::StudioApp::spawnForNewStudio();
+    DOVE2::StudioApp::setPrototype({});
+    EXPECT_NE(first.get(), second.get());
+    EXPECT_EQ(typeid(*first), typeid(RecordingStudioApp));
+    EXPECT_EQ(typeid(*DOVE2::StudioApp::spawnForNewStudio()), typeid(DOVE2::StudioApp));
 }
 
 }  // namespace
