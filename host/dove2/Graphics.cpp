@@ -2,6 +2,7 @@
 
 #include "dove2/DI.h"
 #include "dove2/GlyphFactory.h"
+#include "dove2/GraphNode.h"
 #include "dove2/NullGlyph.h"
 #include "quill/Deviant.h"
 #include "quill/ReportOfChanges.h"
@@ -67,6 +68,7 @@ void Graphics::onCommit(const QUILL::ReportOfChanges<>& report) {
         if (isShown(object))
             makeGlyph(object);
     }
+    std::unordered_set<QUILL::ObjectId> updated;
     for (const QUILL::ImmutableClassObject& object : report.getModified()) {
         auto it = glyphs_.find(object.getObjectId());
         const bool shown = isShown(object);
@@ -76,7 +78,26 @@ void Graphics::onCommit(const QUILL::ReportOfChanges<>& report) {
             destroyGlyph(object.getObjectId());
         else if (shown)
             makeGlyph(object);
+        updated.insert(object.getObjectId());
     }
+    for (const QUILL::ImmutableClassObject& object : report.getModified())
+        updateAttachedEdges(object, updated);
+}
+
+// An edge's glyph is drawn from the positions of its ends: when a node (or a node inside it,
+// such as a block's port) changed, the glyphs of the edges attached there are redrawn too.
+void Graphics::updateAttachedEdges(const QUILL::ImmutableClassObject& object,
+                                   std::unordered_set<QUILL::ObjectId>& updated) {
+    const ImmutableGraphNode node(object);
+    if (!node.isValid())
+        return;
+    for (const QUILL::ImmutableClassObject& edge : node.getEdges()) {
+        auto it = glyphs_.find(edge.getObjectId());
+        if (it != glyphs_.end() && updated.insert(edge.getObjectId()).second)
+            updateGlyph(*it->second);
+    }
+    for (const QUILL::ImmutableClassObject& child : node.getContained())
+        updateAttachedEdges(child, updated);
 }
 
 void Graphics::onDeviantDestroyed(QUILL::Deviant&) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "dove2/Diagram.h"
@@ -72,6 +73,8 @@ private:
     Glyph* makeGlyph(const QUILL::ImmutableClassObject& object);
     void attachRoot(Glyph& glyph, const QUILL::ImmutableClassObject& object);
     void updateGlyph(Glyph& glyph);
+    void updateAttachedEdges(const QUILL::ImmutableClassObject& object,
+                             std::unordered_set<QUILL::ObjectId>& updated);
     void refreshLayoutRects(const QUILL::ImmutableClassObject& object);
     void destroyGlyph(QUILL::ObjectId id);
     void detachChildrenOf(QUILL::ObjectId id);

@@ -1,6 +1,7 @@
 #include "dove2/RectangleGlyph.h"
 
 #include "rook2/Fill.h"
+#include "rook2/ResizeControls.h"
 #include "rook2/Scene.h"
 #include "rook2/Stroke.h"
 
@@ -24,6 +25,16 @@ void RectangleGlyph::update() {
         return;
     rect_->setPosition(element.getPosition());
     rect_->setRect({{0, 0}, element.getSize()});
+    updateResizeControls();
+}
+
+void RectangleGlyph::updateResizeControls() {
+    const bool wanted = getEditor() && rect_->isSelected() && !rect_->isRemoved();
+    const bool shown = ROOK2::ResizeControls::countResizeControls(*rect_) > 0;
+    if (wanted && !shown)
+        ROOK2::ResizeControls::installCornerResizeControls(*rect_);
+    else if (!wanted && shown)
+        ROOK2::ResizeControls::removeResizeControls(*rect_);
 }
 
 }  // namespace DOVE2

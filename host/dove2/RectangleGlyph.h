@@ -20,6 +20,8 @@ public:
     void update() override;
 
 private:
+    void updateResizeControls();
+
     PARR::Holder<ROOK2::RectNode> rect_;
 };
 

@@ -7,6 +7,7 @@
 #include "harbor/Studio.h"
 #include "rook2/BaseToolConstructor.h"
 #include "rook2/Node.h"
+#include "rook2/ResizeControls.h"
 #include "rook2/Scene.h"
 #include "rook2/Tool.h"
 
@@ -159,6 +160,19 @@ TEST_F(EditorTest, SelectionIsReadAsDiagramElementsInSelectionOrder) {
     EXPECT_EQ(editor->getSelection().size(), 3u);
     editor->clearSelection();
     EXPECT_TRUE(editor->getSelection().empty());
+}
+
+TEST_F(EditorTest, AGenericBlockShowsResizeHandlesWhileSelected) {
+    const auto handles = [this](const QUILL::ImmutableClassObject& element) {
+        return ROOK2::ResizeControls::countResizeControls(
+            *editor->getGraphics()->getGlyph(element)->getRoot());
+    };
+    EXPECT_EQ(handles(m.a), 0);
+    editor->select(m.a);
+    EXPECT_EQ(handles(m.a), 4);
+    editor->select(m.b);
+    EXPECT_EQ(handles(m.a), 0);
+    EXPECT_EQ(handles(m.b), 4);
 }
 
 class NamedTool : public ROOK2::Tool {};

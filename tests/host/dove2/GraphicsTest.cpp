@@ -13,6 +13,7 @@
 #include "dove2/PolylineGlyph.h"
 #include "dove2/RectangleGlyph.h"
 #include "quill/Transaction.h"
+#include "rook2/OpenLinearPathNode.h"
 #include "rook2/RectNode.h"
 #include "rook2/Scene.h"
 #include "rook2/WeakRef.h"
@@ -156,10 +157,21 @@ TEST_F(GraphicsTest, ACommitThatCreatesElementsCreatesExactlyTheirGlyphs) {
 TEST_F(GraphicsTest, ACommitThatModifiesAnElementUpdatesExactlyItsGlyph) {
     show(b.diagram);
 
+    constant.setPosition({5, 5});
+    b.commit();
+
+    EXPECT_EQ(GlyphLog::ids(factory.log->updated), IdSet{constant.getObjectId()});
+}
+
+TEST_F(GraphicsTest, MovingANodeAlsoRedrawsTheEdgesAttachedToItOrToANodeInsideIt) {
+    show(b.diagram);
+
     gain.setPosition({50, 60});
     b.commit();
 
-    EXPECT_EQ(GlyphLog::ids(factory.log->updated), IdSet{gain.getObjectId()});
+    EXPECT_EQ(GlyphLog::ids(factory.log->updated),
+              (IdSet{gain.getObjectId(), segment.getObjectId()}))
+        << "the segment starts at the gain's port";
     EXPECT_TRUE(factory.log->created.empty());
     EXPECT_EQ(rootOf(gain)->getPosition(), (PARR::GLPoint<double>{50, 60}));
     EXPECT_DOUBLE_EQ(graphics->getGlyph(gainOut)->rect().x(), 50 + 30);
@@ -361,6 +373,20 @@ TEST_F(GraphicsTest, APlainFactoryDrawsBlocksAsRectanglesAndSegmentsAsPolylines)
 
     EXPECT_TRUE(dynamic_cast<DOVE2::RectangleGlyph*>(generic.getGlyph(gain).get()));
     EXPECT_TRUE(dynamic_cast<DOVE2::PolylineGlyph*>(generic.getGlyph(segment).get()));
+}
+
+TEST_F(GraphicsTest, AGenericEdgeFollowsTheBlockItIsAttachedTo) {
+    DOVE2::GlyphFactory plain;
+    Graphics generic(scene, b.diagram, plain);
+    auto* edge =
+        dynamic_cast<ROOK2::OpenLinearPathNode*>(generic.getGlyph(segment)->getRoot().get());
+    ASSERT_NE(edge, nullptr);
+    const PARR::GLPoint<double> before = edge->getPoints().front();
+
+    gain.setPosition({gain.getPosition().x + 7, gain.getPosition().y - 3});
+    b.commit();
+
+    EXPECT_EQ(edge->getPoints().front(), (PARR::GLPoint<double>{before.x + 7, before.y - 3}));
 }
 
 }  // namespace
