@@ -3,6 +3,12 @@
 #include "dove2/DomainRegistry.h"
 #include "dove2/Editor.h"
 #include "dove2/GenericDomainInterface.h"
+#include "dove2/explorer/ElementDescriberBase.h"
+#include "dove2/explorer/GetChildrenBase.h"
+#include "dove2/explorer/GetIconBase.h"
+#include "dove2/tools/GenericTools.h"
+
+#include <boost/make_shared.hpp>
 
 namespace DOVE2 {
 
@@ -23,7 +29,9 @@ AbstractDove2Domain* Dove2Domain::forModel(const QUILL::ImmutableModel& model) {
     return domain ? domain : get();
 }
 
-Dove2Domain::Dove2Domain() = default;
+Dove2Domain::Dove2Domain()
+    : icons_(boost::make_shared<GetIconBase>()),
+      describer_(boost::make_shared<ElementDescriberBase>()) {}
 
 HARBOR::Util::MenuInterface Dove2Domain::getMenuInterface() {
     return HARBOR::Util::MenuInterface();
@@ -57,11 +65,13 @@ const boost::shared_ptr<ElementDescriberBase>& Dove2Domain::getElementDescriber(
 }
 
 boost::shared_ptr<GetChildrenBase> Dove2Domain::getTreePopulator() {
-    return {};
+    return boost::make_shared<GetChildrenBase>();
 }
 
 void Dove2Domain::installTools(Editor* editor) const {
     AbstractDove2Domain::installTools(editor);
+    if (editor)
+        installGenericTools(*editor);
 }
 
 Dove2DomainInterface* Dove2Domain::createDove2Interface(HARBOR::Studio* studio) const {

@@ -2,6 +2,7 @@
 
 #include "dove2/Editor.h"
 #include "dove2/StudioFactory.h"
+#include "dove2/explorer/RegisterExplorerComponents.h"
 #include "harbor/StudioComponentFactoryManager.h"
 #include "tessel/Diagnostics.h"
 
@@ -15,6 +16,7 @@ void initialize_dove2() {
         PARR::Holder<HARBOR::StudioComponentFactory>(
             new DOVE2::StudioFactory<DOVE2::Editor>(DOVE2::Editor::staticGetTypeName())),
         errors);
+    DOVE2::registerExplorerComponents();
     if (errors.hasError())
         TESSEL::Diagnostics::print("initialize_dove2: " + errors.message() + "\n");
 }

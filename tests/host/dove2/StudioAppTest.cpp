@@ -10,6 +10,7 @@
 #include "dove2/InitializeDove2.h"
 #include "dove2/StudioFrameworkService.h"
 #include "harbor/Studio.h"
+#include "rook2/SelectionTool.h"
 
 namespace {
 
@@ -68,6 +69,8 @@ TEST_F(StudioAppTest, OpensAnEditorNamedAfterTheDiagramPathWithTheGenericDomain)
     ASSERT_NE(editor->getApplication(), nullptr);
     EXPECT_EQ(editor->getApplication()->getModel().getDeviantPtr(), m.model.getDeviantPtr());
     EXPECT_EQ(editor->getStaticDomain(), DOVE2::Dove2Domain::get());
+    EXPECT_NE(editor->getToolByRole(ROOK2::SelectionTool::staticGetDefaultRole()), nullptr)
+        << "the generic domain installs its tools";
 }
 
 TEST_F(StudioAppTest, OpeningAnOpenDiagramBringsItsEditorBack) {

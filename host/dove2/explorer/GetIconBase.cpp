@@ -1,0 +1,82 @@
+#include "dove2/explorer/GetIconBase.h"
+
+#include "quill/Exception.h"
+#include "tessel/InstallationFolder.h"
+
+namespace DOVE2 {
+
+GetIconBase::GetIconBase() = default;
+
+GetIconBase::~GetIconBase() = default;
+
+void GetIconBase::populateIconManager() {
+    icons_.clear();
+    fillIconNodes(icons_);
+    populated_ = true;
+}
+
+const IconNode& GetIconBase::getIconNodeGivenType(const QUILL::ImmutableType& type) {
+    if (!populated_)
+        populateIconManager();
+    return doGetIconNodeGivenType(type);
+}
+
+std::string GetIconBase::getNameGivenType(const QUILL::ImmutableType& type) {
+    return getIconNodeGivenType(type).name;
+}
+
+std::string GetIconBase::getTagGivenType(const QUILL::ImmutableType& type) {
+    return getIconNodeGivenType(type).tag;
+}
+
+void GetIconBase::initializeDispatch() {
+    setDispatchTable(&genericDispatchTable());
+}
+
+const IconNode& GetIconBase::getDefaultIconNode() const {
+    static const IconNode node{QUILL::ImmutableType(), iconFolder() + "/" + kDefaultIconFile,
+                               kUnknownTag};
+    return node;
+}
+
+void GetIconBase::fillIconNodes(IconMap& /*nodes*/) const {}
+
+const IconNode& GetIconBase::doGetIconNodeGivenType(const QUILL::ImmutableType& type) const {
+    for (QUILL::ImmutableType t = type; t.isValid(); t = t.getSuperclass()) {
+        if (const IconNode* node = icons_.find(t))
+            return *node;
+    }
+    return getDefaultIconNode();
+}
+
+std::string GetIconBase::execute(const QUILL::ImmutableClassObject& object) {
+    if (!object.isValid())
+        return {};
+    if (!getDispatchTable())
+        initializeDispatch();
+    if (!getDispatchTable())
+        setDispatchTable(&genericDispatchTable());
+    try {
+        return visit(object);
+    } catch (const QUILL::Exception&) {
+        // An object whose icon cannot be worked out is shown without one.
+        return {};
+    }
+}
+
+std::string GetIconBase::iconFolder() {
+    return TESSEL::fetchTesselRoot() + "/toolbox/shared/ferstudio/resources";
+}
+
+const GetIconBase::Table& GetIconBase::genericDispatchTable() {
+    static const Table table = [] {
+        Table t;
+        t.setDefault([](Table::VisitorType& visitor, const QUILL::ImmutableClassObject& object) {
+            return static_cast<GetIconBase&>(visitor).getNameGivenType(object.getMetaClass());
+        });
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace DOVE2

@@ -1,0 +1,34 @@
+#include "dove2/explorer/RegisterExplorerComponents.h"
+
+#include <string>
+
+#include "dove2/StudioFactory.h"
+#include "dove2/explorer/ExplorerBarComponent.h"
+#include "dove2/explorer/TreeComponent.h"
+#include "harbor/StudioComponentFactoryManager.h"
+
+namespace DOVE2 {
+
+namespace {
+
+template <class Component>
+bool registerFactoryOf(HARBOR::StudioComponentFactoryManager& manager) {
+    const std::string typeName = Component::staticGetTypeName();
+    if (manager.contains(typeName))
+        return true;
+    PARR::ErrorHolder errors;
+    return manager.registerObject(
+        PARR::Holder<HARBOR::StudioComponentFactory>(new StudioFactory<Component>(typeName)),
+        errors);
+}
+
+}  // namespace
+
+bool registerExplorerComponents() {
+    auto& manager = HARBOR::StudioComponentFactoryManager::instance();
+    const bool tree = registerFactoryOf<TreeComponent>(manager);
+    const bool bar = registerFactoryOf<ExplorerBarComponent>(manager);
+    return tree && bar;
+}
+
+}  // namespace DOVE2
