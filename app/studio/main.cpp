@@ -1,39 +1,37 @@
-// vantor-studio [MODEL.vtm]            opens the model (default: the bundled example)
-// vantor-studio --render MODEL OUT.png renders the model's top-level diagram without a window
+// vantor-studio [MODEL.vtm...]                            opens the studio window on the models
+// vantor-studio --render MODEL [--diagram PATH] OUT.png   paints a diagram without a window
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
-#include <QTimer>
 #include <cstdio>
+#include <string>
+#include <vector>
 
-#include "ViewerWindow.h"
-#include "rook2/ScenePainter.h"
-#include "tessel/InstallationFolder.h"
-#include "vtquill/InitializeDatamodel.h"
-#include "vtquill/file/ModelFileReader.h"
+#include "DiagramRenderer.h"
+#include "StudioCommandLine.h"
+#include "StudioStartup.h"
+#include "StudioWindow.h"
 
 namespace {
 
-VTQUILL::Model loadOrExit(const std::string& path) {
-    const auto result = VTQUILL::File::ModelFileReader().load(path);
-    if (!result.ok()) {
-        std::fprintf(stderr, "%s\n", result.error->message().c_str());
-        std::exit(1);
-    }
-    return result.model;
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    return args;
 }
 
-int render(const std::string& modelPath, const QString& out) {
-    VTQUILL::Model model = loadOrExit(modelPath);
-    VantorStudio::ViewerWindow window(model, QString::fromStdString(modelPath));
-    window.resize(1200, 800);
-    window.show();
-    window.canvas().fitToView();
-    QImage image(window.canvas().size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    window.canvas().render(&image);
-    if (!image.save(out)) {
-        std::fprintf(stderr, "Cannot write %s\n", out.toLocal8Bit().constData());
+// Painting needs a GUI application (fonts) but no screen: without a platform of its own
+// choosing, the render call runs off-screen.
+void renderWithoutScreen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int render(const VantorStudio::StudioCommandLine& line) {
+    VantorStudio::StudioStartup::initializeOnce();
+    const std::string error = VantorStudio::DiagramRenderer::renderFile(
+        line.renderModel, line.renderDiagram, line.renderOutput);
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
     return 0;
@@ -42,16 +40,21 @@ int render(const std::string& modelPath, const QString& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::string error;
+    const auto line = VantorStudio::StudioCommandLine::parse(argumentsOf(argc, argv), error);
+    if (!line) {
+        std::fprintf(stderr, "vantor-studio: %s\n%s", error.c_str(),
+                     VantorStudio::StudioCommandLine::usage());
+        return 2;
+    }
+    if (line->mode == VantorStudio::StudioCommandLine::Mode::Render)
+        renderWithoutScreen();
     QApplication app(argc, argv);
-    initialize_vt_datamodel();
-    const QStringList args = app.arguments();
-    if (args.size() == 4 && args[1] == "--render")
-        return render(args[2].toStdString(), args[3]);
-    const std::string path = args.size() > 1 ? args[1].toStdString()
-                                             : TESSEL::fetchTesselRoot() + "/examples/pid_loop.vtm";
-    VTQUILL::Model model = loadOrExit(path);
-    VantorStudio::ViewerWindow window(model, QString::fromStdString(path));
+    QApplication::setApplicationName("Vantor Studio");
+    if (line->mode == VantorStudio::StudioCommandLine::Mode::Render)
+        return render(*line);
+    VantorStudio::StudioWindow window;
     window.show();
-    QTimer::singleShot(0, &window.canvas(), &ROOK2::Canvas::fitToView);
+    window.openFiles(line->modelFiles);
     return app.exec();
 }

@@ -96,7 +96,8 @@ PARR::Holder<StudioApp>& prototypeSlot() {
 
 PARR::Holder<StudioApp> StudioApp::spawnForNewStudio() {
     const PARR::Holder<StudioApp>& prototype = prototypeSlot();
-    return PARR::Holder<StudioApp>(prototype ? prototype->spawnApplication() : new StudioApp());
+    StudioApp* spawned = prototype ? prototype->spawnApplication() : nullptr;
+    return PARR::Holder<StudioApp>(spawned ? spawned : new StudioApp());
 }
 
 void StudioApp::setPrototype(const PARR::Holder<StudioApp>& prototype) {

@@ -72,7 +72,7 @@ public:
     // A new application of the same class, not yet in a studio; the caller holds it.
     virtual StudioApp* spawnApplication() const;
     // The application a new studio gets: spawned from the registered prototype, a plain
-    // StudioApp when none is registered. A domain whose studios need its own application
+    // StudioApp when none is registered or the prototype spawns nothing. A domain whose studios need its own application
     // registers one prototype of it (setPrototype; a later registration replaces it, null
     // removes it). User-interface thread.
     static PARR::Holder<StudioApp> spawnForNewStudio();

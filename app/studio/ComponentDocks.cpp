@@ -1,0 +1,70 @@
+#include "ComponentDocks.h"
+
+#include <QDockWidget>
+#include <QMainWindow>
+
+#include "dove2/explorer/TreeComponent.h"
+#include "harbor/Studio.h"
+#include "harbor/StudioComponentBase.h"
+
+namespace VantorStudio {
+
+namespace {
+
+// The component's display title; the model tree that has no title of its own is the
+// "Model Explorer".
+QString titleOf(const HARBOR::StudioComponentBase& component, bool isTree) {
+    const std::string title = component.getDisplayTitle();
+    if (isTree && title == component.getName())
+        return QObject::tr("Model Explorer");
+    return QString::fromStdString(title);
+}
+
+}  // namespace
+
+ComponentDocks::ComponentDocks(QMainWindow& window, HARBOR::Studio& studio)
+    : window_(window), studio_(studio) {}
+
+void ComponentDocks::componentAdded(HARBOR::StudioComponentBase& component) {
+    QWidget* widget = component.isDocument() ? nullptr : component.getWidget();
+    if (!widget || dockOf(component.getName()))
+        return;
+    const bool isTree = component.getName() == DOVE2::TreeComponent::kComponentName;
+    auto* dock = new QDockWidget(titleOf(component, isTree), &window_);
+    dock->setObjectName(QString::fromStdString(component.getName()));
+    dock->setWidget(widget);
+    window_.addDockWidget(isTree ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, dock);
+    dock->setVisible(!studio_.isHidden(component.getName()));
+    docks_[component.getName()] = dock;
+}
+
+void ComponentDocks::componentRemoved(const std::string& name) {
+    auto it = docks_.find(name);
+    if (it == docks_.end())
+        return;
+    QPointer<QDockWidget> dock = it->second;
+    docks_.erase(it);
+    if (!dock)
+        return;
+    if (QWidget* widget = dock->widget())
+        widget->setParent(nullptr);
+    window_.removeDockWidget(dock);
+    delete dock.data();
+}
+
+void ComponentDocks::componentHidden(const std::string& name) {
+    if (QDockWidget* dock = dockOf(name))
+        dock->hide();
+}
+
+void ComponentDocks::componentShown(const std::string& name) {
+    if (QDockWidget* dock = dockOf(name))
+        dock->show();
+}
+
+QDockWidget* ComponentDocks::dockOf(const std::string& name) const {
+    auto it = docks_.find(name);
+    return it == docks_.end() ? nullptr : it->second.data();
+}
+
+}  // namespace VantorStudio

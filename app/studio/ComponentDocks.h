@@ -1,0 +1,47 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include <QPointer>
+
+class QDockWidget;
+class QMainWindow;
+
+namespace HARBOR {
+class Studio;
+class StudioComponentBase;
+}  // namespace HARBOR
+
+namespace VantorStudio {
+
+// The dock windows of a studio's tool components (the model tree, the property browser):
+// one QDockWidget per component that is not a document and has a widget, titled with the
+// component's display title ("Model Explorer" for a model tree without a title of its own).
+// The model tree docks on the left, everything else on the right.
+// The window hands it the studio's notices; a hidden component's dock is hidden, and shown
+// again with the component.
+//
+// On removal the component's widget is handed back (no parent) to its component, which owns
+// it, and the dock goes. The window and the studio must outlive the docks.
+class ComponentDocks {
+public:
+    ComponentDocks(QMainWindow& window, HARBOR::Studio& studio);
+    ComponentDocks(const ComponentDocks&) = delete;
+    ComponentDocks& operator=(const ComponentDocks&) = delete;
+
+    void componentAdded(HARBOR::StudioComponentBase& component);
+    void componentRemoved(const std::string& name);
+    void componentHidden(const std::string& name);
+    void componentShown(const std::string& name);
+
+    // The dock of the component named `name`; null when it has none.
+    QDockWidget* dockOf(const std::string& name) const;
+
+private:
+    QMainWindow& window_;
+    HARBOR::Studio& studio_;
+    std::map<std::string, QPointer<QDockWidget>> docks_;
+};
+
+}  // namespace VantorStudio

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "OpenModels.h"
+#include "StudioPrompts.h"
+
+namespace DOVE2 {
+class Editor;
+class StudioApp;
+}  // namespace DOVE2
+namespace HARBOR {
+class Studio;
+}
+
+namespace VantorStudio {
+
+// What the File menu does with the models of one studio window: new, open, save, save as,
+// close and the questions before quitting. Models are kept in the window's OpenModels, shown
+// in the studio's model tree ("DOVE2 tree component", when the studio has one) and opened in
+// editors through the studio's application (a DOVE2::StudioApp).
+//
+// Loading and saving go through the model file reader and writer: a file that cannot be
+// loaded opens nothing (the error, naming the file, is shown through the prompts), and a save
+// is atomic; a save marks the model's editors clean. Every question goes through the prompts.
+// The studio, the models and the prompts must outlive the controller.
+class ModelFileController {
+public:
+    ModelFileController(HARBOR::Studio& studio, OpenModels& models, StudioPrompts& prompts);
+
+    // A new model ("untitled", "untitled1"...) with one empty diagram, shown in the tree and
+    // opened in an editor.
+    OpenModel* newModel();
+    // Asks for a file and opens it (see openFile); null when the user cancelled.
+    OpenModel* open();
+    // Opens the model file at `path`: a file open already is only brought to the front; else
+    // the model is loaded, shown in the tree and its first top-level diagram opened. Null, with
+    // the error shown, when the file cannot be loaded.
+    OpenModel* openFile(const std::string& path);
+    // Saves the model to its file (asks for one when it has none). False when it was not saved
+    // (cancelled, or the error shown).
+    bool save(OpenModel& model);
+    // Asks for a file and saves the model there; the model belongs to that file afterwards.
+    bool saveAs(OpenModel& model);
+    // Saves the model to `path` without asking; the model belongs to that file afterwards.
+    bool saveTo(OpenModel& model, const std::string& path);
+    // Closes the model: asks Save / Discard / Cancel when it has unsaved changes (Save saves
+    // first), then closes its editors, takes it out of the tree and closes it. False when the
+    // user cancelled or the save failed; the model then stays open.
+    bool close(OpenModel& model);
+    // The questions before quitting: for each model with unsaved changes, in order, Save /
+    // Discard / Cancel. False as soon as one is cancelled (or its save fails); nothing closes.
+    bool confirmQuit();
+
+    // The editors of the studio that show diagrams of `model`.
+    std::vector<DOVE2::Editor*> editorsOf(const OpenModel& model) const;
+
+    // Told after a model was added to or taken out of the list.
+    void setModelsChangedCallback(std::function<void()> callback) {
+        modelsChanged_ = std::move(callback);
+    }
+
+private:
+    OpenModel& adopt(const VTQUILL::Model& root, const std::string& filePath);
+    void openFirstDiagram(const OpenModel& model);
+    bool resolveUnsavedChanges(OpenModel& model);
+    DOVE2::StudioApp* app() const;
+    void notifyModelsChanged();
+
+    HARBOR::Studio& studio_;
+    OpenModels& models_;
+    StudioPrompts& prompts_;
+    std::function<void()> modelsChanged_;
+};
+
+}  // namespace VantorStudio

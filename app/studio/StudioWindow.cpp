@@ -1,0 +1,434 @@
+#include "StudioWindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "ComponentDocks.h"
+#include "DialogPrompts.h"
+#include "DocumentTabs.h"
+#include "EditActions.h"
+#include "ModelFileController.h"
+#include "ModuleLoader.h"
+#include "PaletteBar.h"
+#include "PropertyBrowserComponent.h"
+#include "QtDialogService.h"
+#include "StatusReporter.h"
+#include "StudioApplicationFactory.h"
+#include "StudioStartup.h"
+#include "TreeSelectionOpener.h"
+#include "dove2/Editor.h"
+#include "dove2/StudioApp.h"
+#include "dove2/UndoHistoryTarget.h"
+#include "dove2/explorer/TreeComponent.h"
+#include "harbor/Studio.h"
+#include "rook2/Canvas.h"
+#include "rook2/Scene.h"
+#include "vtdove/DialogService.h"
+
+namespace VantorStudio {
+
+namespace {
+
+constexpr const char* kDefaultTitle = "Vantor Studio";
+// The initial view of a diagram shows all of it, but magnifies a small one no more than this.
+constexpr double kMaxInitialZoom = 1.5;
+
+QAction* findAction(const QMenu* menu, const QString& text) {
+    if (!menu)
+        return nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text().remove('&') == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// The "name" attribute of the model object of `model`; empty when it has none.
+std::string modelNameOf(const QUILL::ImmutableModel& model) {
+    if (!model.isValid())
+        return {};
+    const QUILL::ImmutableClassObject object = model.getModelObject();
+    const QUILL::Attribute* name = object.getMetaClass().findAttribute("name");
+    const std::string* text = name ? std::get_if<std::string>(&object.getValue(*name)) : nullptr;
+    return text ? *text : std::string();
+}
+
+void showWholeDiagram(ROOK2::Canvas* canvas) {
+    if (!canvas)
+        return;
+    canvas->fitToView();
+    if (canvas->zoom() > kMaxInitialZoom)
+        canvas->setZoom(kMaxInitialZoom);
+}
+
+}  // namespace
+
+StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
+    : QMainWindow(parent),
+      ownPrompts_(prompts ? nullptr : std::make_unique<DialogPrompts>(this)),
+      prompts_(prompts ? prompts : ownPrompts_.get()),
+      studio_(std::make_unique<HARBOR::Studio>()) {
+    setWindowTitle(kDefaultTitle);
+    resize(1200, 800);
+    status_ = std::make_unique<StatusReporter>(*statusBar());
+    tabs_ = new DocumentTabs(*studio_, this);
+    setCentralWidget(tabs_);
+    palette_ = new PaletteBar(this);
+    addToolBar(Qt::TopToolBarArea, palette_);
+    editActions_ = new EditActions(this);
+    docks_ = std::make_unique<ComponentDocks>(*this, *studio_);
+    files_ = std::make_unique<ModelFileController>(*studio_, models_, *prompts_);
+    dialogs_ = std::make_unique<QtDialogService>(this);
+    buildMenus();
+
+    tabs_->setFocusedCallback([this](int index) { onTabFocused(index); });
+    tabs_->setCloseCallback([this](HARBOR::StudioComponentBase& c) { closeTab(c); });
+    models_.setHistoryChangedCallback([this](const OpenModel&) { refreshState(); });
+    models_.setClosedElsewhereCallback(
+        [this](const OpenModel&) { QTimer::singleShot(0, this, [this] { refreshState(); }); });
+    files_->setModelsChangedCallback([this] { refreshState(); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { editActions_->refresh(); });
+
+    startStudio();
+    refreshState();
+}
+
+StudioWindow::~StudioWindow() {
+    activeEditorListener_.disconnect();
+    treeOpener_.reset();
+    PARR::ErrorHolder ignored;
+    studio_->shutDown(ignored);
+    WREN::Listener::disconnect();
+    palette_->showPaletteOf(nullptr);
+    editActions_->setEditor(nullptr);
+    studio_.reset();
+    dialogs_.reset();
+}
+
+QString StudioWindow::composeTitle(const std::string& studioTitle, const std::string& modelName,
+                                   bool dirty) {
+    QString title = QString::fromStdString(studioTitle.empty() ? kDefaultTitle : studioTitle);
+    if (!modelName.empty())
+        title += " - " + QString::fromStdString(modelName) + (dirty ? "*" : "");
+    return title;
+}
+
+void StudioWindow::openFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+        files_->openFile(path);
+}
+
+DOVE2::StudioApp* StudioWindow::app() const {
+    return studio_ ? dynamic_cast<DOVE2::StudioApp*>(studio_->getApp()) : nullptr;
+}
+
+DOVE2::Editor* StudioWindow::activeEditor() const {
+    return studio_ ? dynamic_cast<DOVE2::Editor*>(studio_->getActiveComponent()) : nullptr;
+}
+
+OpenModel* StudioWindow::activeModel() const {
+    if (const DOVE2::Editor* editor = activeEditor()) {
+        if (OpenModel* model = models_.find(editor->getRootDeviant()))
+            return model;
+    }
+    for (OpenModel* model : models_.all()) {
+        if (model->root.getDeviantPtr() == lastModel_)
+            return model;
+    }
+    const std::vector<OpenModel*> all = models_.all();
+    return all.empty() ? nullptr : all.back();
+}
+
+DOVE2::TreeComponent* StudioWindow::tree() const {
+    return dynamic_cast<DOVE2::TreeComponent*>(
+        studio_->getComponent(DOVE2::TreeComponent::kComponentName));
+}
+
+PropertyBrowserComponent* StudioWindow::propertyBrowser() const {
+    return dynamic_cast<PropertyBrowserComponent*>(
+        studio_->getComponent(PropertyBrowserComponent::kComponentName));
+}
+
+QAction* StudioWindow::fileAction(const QString& text) const {
+    return findAction(fileMenu_, text);
+}
+
+QAction* StudioWindow::viewAction(const QString& text) const {
+    return findAction(viewMenu_, text);
+}
+
+void StudioWindow::closeEvent(QCloseEvent* event) {
+    if (files_->confirmQuit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// --- Menus ------------------------------------------------------------------------------------
+
+void StudioWindow::buildMenus() {
+    buildFileMenu();
+    buildEditMenu();
+    buildViewMenu();
+}
+
+void StudioWindow::buildFileMenu() {
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    fileMenu_->addAction(tr("&New"), QKeySequence::New, this, [this] { files_->newModel(); });
+    fileMenu_->addAction(tr("&Open..."), QKeySequence::Open, this, [this] { files_->open(); });
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(tr("&Save"), QKeySequence::Save, this,
+                         [this] { withActiveModel(&ModelFileController::save); });
+    fileMenu_->addAction(tr("Save &As..."), QKeySequence::SaveAs, this,
+                         [this] { withActiveModel(&ModelFileController::saveAs); });
+    fileMenu_->addAction(tr("&Close"), QKeySequence::Close, this,
+                         [this] { withActiveModel(&ModelFileController::close); });
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(tr("&Quit"), QKeySequence::Quit, this, [this] { close(); });
+}
+
+void StudioWindow::buildEditMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("&Edit"));
+    editActions_->addTo(*menu);
+    menu->addSeparator();
+    blockParameters_ = menu->addAction(tr("Block &Parameters..."), this,
+                                       [this] { openSelectedBlockParameters(); });
+    connect(menu, &QMenu::aboutToShow, this, [this] { refreshSelection(); });
+}
+
+void StudioWindow::buildViewMenu() {
+    viewMenu_ = menuBar()->addMenu(tr("&View"));
+    viewMenu_->addAction(tr("Zoom &In"), QKeySequence::ZoomIn, this, [this] {
+        if (ROOK2::Canvas* canvas = activeCanvas())
+            canvas->zoomIn();
+    });
+    viewMenu_->addAction(tr("Zoom &Out"), QKeySequence::ZoomOut, this, [this] {
+        if (ROOK2::Canvas* canvas = activeCanvas())
+            canvas->zoomOut();
+    });
+    viewMenu_->addAction(tr("&Fit to View"), QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] {
+        if (ROOK2::Canvas* canvas = activeCanvas())
+            canvas->fitToView();
+    });
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(palette_->toggleViewAction());
+}
+
+// --- Studio -----------------------------------------------------------------------------------
+
+void StudioWindow::startStudio() {
+    StudioStartup::initializeOnce();
+    const ModuleLoader::Result& module = ModuleLoader::loadOnce();
+    if (!module.warning.empty())
+        status_->showWarning(module.warning);
+    studio_->notices().connect(static_cast<WREN::Listener&>(*this),
+                               [this](const HARBOR::StudioNotice& n) { onNotice(n); });
+    studio_->setApp(StudioApplicationFactory::make());
+    PARR::ErrorHolder errors;
+    studio_->createComponent(DOVE2::TreeComponent::staticGetTypeName(),
+                             DOVE2::TreeComponent::kComponentName, errors);
+    studio_->createComponent(PropertyBrowserComponent::staticGetTypeName(),
+                             PropertyBrowserComponent::kComponentName, errors);
+    for (HARBOR::StudioComponentBase* component : studio_->getComponents())
+        component->initialize(errors);
+    studio_->start(errors);
+    if (errors.hasError())
+        status_->showError(errors.message());
+    if (DOVE2::StudioApp* application = app();
+        application && StudioApplicationFactory::isFrameworkApplication(*application))
+        treeOpener_ = std::make_unique<TreeSelectionOpener>(*application);
+}
+
+void StudioWindow::onNotice(const HARBOR::StudioNotice& notice) {
+    using Kind = HARBOR::StudioNotice::Kind;
+    const std::string& name = notice.subject();
+    switch (notice.kind()) {
+        case Kind::ComponentAdded:
+            onComponentAdded(name);
+            break;
+        case Kind::ComponentRemoved:
+            tabs_->componentRemoved(name);
+            docks_->componentRemoved(name);
+            break;
+        case Kind::ComponentHidden:
+            tabs_->componentHidden(name);
+            docks_->componentHidden(name);
+            break;
+        case Kind::ComponentShown:
+            tabs_->componentShown(name);
+            docks_->componentShown(name);
+            break;
+        case Kind::ActiveComponentChanged:
+            onActiveComponentChanged(name);
+            break;
+        case Kind::TitleChanged:
+            updateTitle();
+            break;
+        case Kind::TitleBarIconChanged:
+            setWindowIcon(QIcon(QString::fromStdString(name).replace('\\', '/')));
+            break;
+        case Kind::CloseRequested:
+            onCloseRequested();
+            break;
+    }
+}
+
+void StudioWindow::onComponentAdded(const std::string& name) {
+    HARBOR::StudioComponentBase* component = studio_->getComponent(name);
+    if (!component)
+        return;
+    tabs_->componentAdded(*component);
+    docks_->componentAdded(*component);
+    auto* editor = dynamic_cast<DOVE2::Editor*>(component);
+    if (!editor)
+        return;
+    status_->watchEditor(*editor);
+    QPointer<ROOK2::Canvas> canvas(editor->getCanvas());
+    QTimer::singleShot(0, this, [canvas] { showWholeDiagram(canvas.data()); });
+}
+
+void StudioWindow::onActiveComponentChanged(const std::string& name) {
+    tabs_->activeComponentChanged(name);
+    DOVE2::Editor* editor = activeEditor();
+    editActions_->setEditor(editor);
+    palette_->showPaletteOf(editor);
+    followActiveEditor(editor);
+    if (editor) {
+        lastModel_ = editor->getRootDeviant().getDeviantPtr();
+        if (QWidget* focus = editor->getDefaultFocusWidget())
+            focus->setFocus();
+    }
+    refreshSelection();
+    refreshState();
+}
+
+void StudioWindow::onTabFocused(int index) {
+    // A domain's application makes the focused tab's editor active when it hears the focus
+    // event; for one that does not, the window does.
+    HARBOR::StudioComponentBase* component = tabs_->componentAt(index);
+    auto* editor = dynamic_cast<DOVE2::Editor*>(component);
+    DOVE2::StudioApp* application = app();
+    if (editor && application && studio_->getActiveComponent() != component)
+        application->setActiveEditor(editor);
+}
+
+void StudioWindow::closeTab(HARBOR::StudioComponentBase& component) {
+    auto* editor = dynamic_cast<DOVE2::Editor*>(&component);
+    DOVE2::StudioApp* application = app();
+    if (!editor || !application)
+        return;
+    PARR::ErrorHolder errors;
+    application->closeEditor(editor, errors);
+    if (errors.hasError())
+        status_->showError(errors.message());
+}
+
+// A single-window studio keeps its window while models are open: they stay in the tree after
+// their last editor closed. An empty studio with no model left closes.
+void StudioWindow::onCloseRequested() {
+    if (models_.empty()) {
+        QTimer::singleShot(0, this, [this] { close(); });
+        return;
+    }
+    status_->showInfo("No editor is open; the models stay open in the model tree.");
+}
+
+// --- Selection and state ----------------------------------------------------------------------
+
+// The selection of the active editor, and the undo history of its model when the window does
+// not follow that model already (a model some other part of the studio opened).
+void StudioWindow::followActiveEditor(DOVE2::Editor* editor) {
+    activeEditorListener_.disconnect();
+    if (!editor || !editor->getScene())
+        return;
+    editor->getScene()->getSelectionChangedEmitter().connect(
+        activeEditorListener_, [this](ROOK2::Node* const&) { scheduleSelectionRefresh(); });
+    const DOVE2::UndoHistoryTarget* undo = editor->getUndoHistoryTarget();
+    if (undo && undo->getHistory() && !models_.find(editor->getRootDeviant())) {
+        undo->getHistory()->changed().connect(
+            activeEditorListener_, [this](const DOVE2::UndoHistoryChanged&) { refreshState(); });
+    }
+}
+
+// Selecting many nodes tells of each one; the browser and the actions follow once per turn
+// of the event loop.
+void StudioWindow::scheduleSelectionRefresh() {
+    if (selectionRefreshPending_)
+        return;
+    selectionRefreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        selectionRefreshPending_ = false;
+        refreshSelection();
+    });
+}
+
+void StudioWindow::refreshSelection() {
+    DOVE2::Editor* editor = activeEditor();
+    const PARR::GList<DOVE2::DiagramElement> selection =
+        editor ? editor->getSelection() : PARR::GList<DOVE2::DiagramElement>();
+    QUILL::ImmutableClassObject shown;
+    if (!selection.empty())
+        shown = selection.back().getRootDeviant();
+    if (PropertyBrowserComponent* browser = propertyBrowser())
+        browser->showElement(shown);
+    blockParameters_->setEnabled(selection.size() == 1 &&
+                                 VTQUILL::ImmutableBlock(selection.back()).isValid());
+    editActions_->refresh();
+}
+
+void StudioWindow::refreshState() {
+    tabs_->refreshTitles();
+    editActions_->refresh();
+    const bool haveModel = activeModel() != nullptr;
+    for (const QString& text : {QString("Save"), QString("Save As..."), QString("Close")}) {
+        if (QAction* action = fileAction(text))
+            action->setEnabled(haveModel);
+    }
+    updateTitle();
+}
+
+void StudioWindow::updateTitle() {
+    const std::string& studioTitle = studio_->getStudioTitle();
+    const DOVE2::Editor* editor = activeEditor();
+    if (editor && !models_.find(editor->getRootDeviant())) {
+        setWindowTitle(
+            composeTitle(studioTitle, modelNameOf(editor->getRootDeviant()), editor->isDirty()));
+        return;
+    }
+    const OpenModel* model = activeModel();
+    const bool valid = model && model->root.isValid();
+    setWindowTitle(composeTitle(studioTitle, valid ? model->name() : std::string(),
+                                valid && model->isDirty()));
+}
+
+void StudioWindow::openSelectedBlockParameters() {
+    DOVE2::Editor* editor = activeEditor();
+    const PARR::GList<DOVE2::DiagramElement> selection =
+        editor ? editor->getSelection() : PARR::GList<DOVE2::DiagramElement>();
+    const VTQUILL::ImmutableBlock block =
+        selection.empty() ? VTQUILL::ImmutableBlock() : VTQUILL::ImmutableBlock(selection.back());
+    VTDove::DialogService* service = VTDove::DialogService::installed();
+    if (block.isValid() && service)
+        service->openBlockDialog(block.getFullPathName(), 0, false);
+}
+
+ROOK2::Canvas* StudioWindow::activeCanvas() const {
+    const DOVE2::Editor* editor = activeEditor();
+    return editor ? editor->getCanvas() : nullptr;
+}
+
+void StudioWindow::withActiveModel(bool (ModelFileController::*operation)(OpenModel&)) {
+    if (OpenModel* model = activeModel())
+        (files_.get()->*operation)(*model);
+}
+
+}  // namespace VantorStudio

@@ -1,0 +1,47 @@
+#include "TreeSelectionOpener.h"
+
+#include "dove2/StudioApp.h"
+
+namespace VantorStudio {
+
+namespace {
+
+constexpr int kUserSelection = 0;
+
+}  // namespace
+
+TreeSelectionOpener::TreeSelectionOpener(DOVE2::StudioApp& app) : app_(app) {
+    app_.getTreeSelectionChangedEventService().subscribe(
+        static_cast<WREN::Listener&>(*this),
+        [this](const DOVE2::TreeSelectionChangedEvent& event) { handle(event); });
+}
+
+TreeSelectionOpener::~TreeSelectionOpener() {
+    WREN::Listener::disconnect();
+}
+
+DOVE2::Diagram TreeSelectionOpener::diagramFor(const QUILL::ImmutableClassObject& object) {
+    if (!object.isValid())
+        return DOVE2::Diagram();
+    const DOVE2::Diagram itself(object);
+    if (itself.isValid())
+        return itself;
+    for (const QUILL::ImmutableClassObject& child : object.getContained()) {
+        const DOVE2::Diagram owned(child);
+        if (owned.isValid())
+            return owned;
+    }
+    return DOVE2::Diagram();
+}
+
+void TreeSelectionOpener::handle(const DOVE2::TreeSelectionChangedEvent& event) {
+    if (event.getSelectionKind() != kUserSelection)
+        return;
+    const DOVE2::Diagram diagram = diagramFor(event.lastSelection());
+    if (!diagram.isValid())
+        return;
+    PARR::ErrorHolder ignored;
+    app_.openEditor(diagram, ignored);
+}
+
+}  // namespace VantorStudio

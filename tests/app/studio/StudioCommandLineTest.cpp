@@ -1,0 +1,68 @@
+#include "StudioCommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using VantorStudio::StudioCommandLine;
+
+std::optional<StudioCommandLine> parse(const std::vector<std::string>& args,
+                                       std::string* error = nullptr) {
+    std::string ignored;
+    return StudioCommandLine::parse(args, error ? *error : ignored);
+}
+
+TEST(StudioCommandLineWindow, WithoutArgumentsOpensAnEmptyWindow) {
+    const auto line = parse({});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->mode, StudioCommandLine::Mode::Window);
+    EXPECT_TRUE(line->modelFiles.empty());
+}
+
+TEST(StudioCommandLineWindow, ModelFilesAreOpenedInTheOrderGiven) {
+    const auto line = parse({"a.vtm", "b.vtm"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->modelFiles, (std::vector<std::string>{"a.vtm", "b.vtm"}));
+}
+
+TEST(StudioCommandLineWindow, AnUnknownOptionIsRefusedByName) {
+    std::string error;
+    EXPECT_FALSE(parse({"--frobnicate", "a.vtm"}, &error));
+    EXPECT_NE(error.find("--frobnicate"), std::string::npos);
+}
+
+TEST(StudioCommandLineRender, TakesTheModelAndTheImage) {
+    const auto line = parse({"--render", "m.vtm", "out.png"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->mode, StudioCommandLine::Mode::Render);
+    EXPECT_EQ(line->renderModel, "m.vtm");
+    EXPECT_EQ(line->renderOutput, "out.png");
+    EXPECT_TRUE(line->renderDiagram.empty());
+}
+
+TEST(StudioCommandLineRender, TakesADiagramPathBeforeOrAfterTheFiles) {
+    for (const auto& args :
+         {std::vector<std::string>{"--render", "m.vtm", "--diagram", "m/Sub", "out.png"},
+          std::vector<std::string>{"--render", "m.vtm", "out.png", "--diagram", "m/Sub"},
+          std::vector<std::string>{"--diagram", "m/Sub", "--render", "m.vtm", "out.png"}}) {
+        const auto line = parse(args);
+        ASSERT_TRUE(line);
+        EXPECT_EQ(line->renderModel, "m.vtm");
+        EXPECT_EQ(line->renderDiagram, "m/Sub");
+        EXPECT_EQ(line->renderOutput, "out.png");
+    }
+}
+
+TEST(StudioCommandLineRender, NeedsExactlyTwoFiles) {
+    std::string error;
+    EXPECT_FALSE(parse({"--render", "m.vtm"}, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(parse({"--render", "m.vtm", "a.png", "b.png"}));
+}
+
+TEST(StudioCommandLineRender, ADiagramOptionNeedsAPathAndIsGivenOnce) {
+    EXPECT_FALSE(parse({"--render", "m.vtm", "out.png", "--diagram"}));
+    EXPECT_FALSE(parse({"--render", "m.vtm", "--diagram", "a", "--diagram", "b", "out.png"}));
+}
+
+}  // namespace
