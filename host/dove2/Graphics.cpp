@@ -211,8 +211,19 @@ void Graphics::reattachChildrenOf(QUILL::ObjectId id) {
 }
 
 void Graphics::destroyAll() {
+    // Top-level glyphs first, the latest added first, so that the scene lets go of each in
+    // constant time; then whatever is left (glyphs below others).
     std::vector<QUILL::ObjectId> ids;
     ids.reserve(glyphs_.size());
+    const std::vector<PARR::Holder<ROOK2::Node>>& topLevel = scene_.getTopLevelNodes();
+    for (auto it = topLevel.rbegin(); it != topLevel.rend(); ++it) {
+        auto glyph = byRoot_.find(it->get());
+        if (glyph != byRoot_.end())
+            ids.push_back(glyph->second->diagramElement().getObjectId());
+    }
+    for (QUILL::ObjectId id : ids)
+        destroyGlyph(id);
+    ids.clear();
     for (const auto& entry : glyphs_)
         ids.push_back(entry.first);
     for (QUILL::ObjectId id : ids)

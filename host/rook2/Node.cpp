@@ -1,6 +1,7 @@
 #include "rook2/Node.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "rook2/Scene.h"
 
@@ -96,10 +97,12 @@ std::vector<PARR::Holder<Node>>& Node::siblings() {
 void Node::detachFromParentOrScene() {
     if (!parent_ && !scene_)
         return;
+    // Searched from the back: the latest added siblings go first when a whole scene is torn
+    // down back to front, which keeps that linear.
     auto& list = siblings();
-    const auto at = std::find(list.begin(), list.end(), this);
-    if (at != list.end())
-        list.erase(at);
+    const auto at = std::find(list.rbegin(), list.rend(), this);
+    if (at != list.rend())
+        list.erase(std::next(at).base());
     parent_ = nullptr;
 }
 
