@@ -6,6 +6,7 @@
 #include "dove2/tools/MoveElementsCommand.h"
 #include "editlayout/SmartGuides.h"
 #include "quill/Transaction.h"
+#include "rook2/Scene.h"
 
 namespace DOVE2 {
 
@@ -44,6 +45,8 @@ void MoveTool::handleMouseMoveEvent(ROOK2::MouseEvent& event) {
     setDelta(event.scenePos() - start_);
     duringMove();
     applied_ = total_;
+    if (ROOK2::Scene* scene = editor_.getScene(); scene && smartGuides_)
+        guideLines_.show(*scene, snapper_.guides());
     event.consume();
 }
 
@@ -167,6 +170,7 @@ void MoveTool::endGesture() {
     done_ = true;
     snapper_.end();
     heldGlyphs_.clear();
+    guideLines_.clear();
 }
 
 }  // namespace DOVE2

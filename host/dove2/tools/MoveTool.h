@@ -4,6 +4,7 @@
 
 #include "dove2/DiagramElement.h"
 #include "dove2/Glyph.h"
+#include "dove2/tools/SmartGuideLines.h"
 #include "dove2/tools/SmartGuideSnapper.h"
 #include "editlayout/AffinityMap.h"
 #include "editlayout/GuideLine.h"
@@ -71,6 +72,8 @@ public:
     // The guide lines of the last step (absolute diagram coordinates); empty when nothing
     // snapped.
     const std::vector<EditLayout::GuideLine>& getSmartGuides() const { return snapper_.guides(); }
+    // The lines drawing those guides in the scene while the drag runs.
+    const SmartGuideLines& getSmartGuideLines() const { return guideLines_; }
 
 protected:
     // Fills the moving set from the editor's selection: the elements whose glyphs are
@@ -109,6 +112,8 @@ private:
     SmartGuideSnapper snapper_;
     // The glyphs whose layout items the snapper refers to, kept alive for the gesture.
     std::vector<PARR::Holder<Glyph>> heldGlyphs_;
+    // The guide lines drawn during the drag (removed when it ends).
+    SmartGuideLines guideLines_;
 };
 
 }  // namespace DOVE2

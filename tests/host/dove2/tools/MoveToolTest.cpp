@@ -257,6 +257,24 @@ TEST_F(MoveToolTest, TheDisplacementSnapsWhenAnEdgeComesWithinReachOfARestingOne
     EXPECT_EQ(a.getPosition(), Point(10, 100));
 }
 
+TEST_F(MoveToolTest, TheGuideLinesAreDrawnWhileSnappedAndRemovedAtTheRelease) {
+    const std::size_t before = view.scene().nodeCount();
+    view.press({20, 20});
+    view.move({20, 60});
+    view.move({20, 107});
+    auto* tool = dynamic_cast<DOVE2::MoveTool*>(
+        view.editor().getToolByRole(ROOK2::MoveTool::staticGetDefaultRole()));
+    ASSERT_NE(tool, nullptr);
+    const auto& lines = tool->getSmartGuideLines().lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.size(), tool->getSmartGuides().size());
+    EXPECT_EQ(lines.front()->getPoints().front(), tool->getSmartGuides().front().from);
+    EXPECT_FALSE(lines.front()->isSelectable());
+    view.release({20, 107});
+    view.editor().clearSelection();  // drops the selected block's resize handles
+    EXPECT_EQ(view.scene().nodeCount(), before);
+}
+
 TEST_F(MoveToolTest, NothingSnapsOutOfReach) {
     view.drag({20, 20}, {20, 90});
     EXPECT_EQ(a.getPosition(), Point(10, 80));
