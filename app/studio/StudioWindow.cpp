@@ -17,6 +17,7 @@
 #include "EditActions.h"
 #include "ModelFileController.h"
 #include "ModuleLoader.h"
+#include "NavigateUpOpener.h"
 #include "PaletteBar.h"
 #include "PropertyBrowserComponent.h"
 #include "QtDialogService.h"
@@ -219,6 +220,8 @@ void StudioWindow::buildViewMenu() {
         if (ROOK2::Canvas* canvas = activeCanvas())
             canvas->fitToView();
     });
+    viewMenu_->addAction(tr("Go &Up"), QKeySequence(Qt::ALT | Qt::Key_Up), this,
+                         [this] { navigateUp(); });
     viewMenu_->addSeparator();
     viewMenu_->addAction(palette_->toggleViewAction());
 }
@@ -244,8 +247,20 @@ void StudioWindow::startStudio() {
     if (errors.hasError())
         status_->showError(errors.message());
     if (DOVE2::StudioApp* application = app();
-        application && StudioApplicationFactory::isFrameworkApplication(*application))
+        application && StudioApplicationFactory::isFrameworkApplication(*application)) {
         treeOpener_ = std::make_unique<TreeSelectionOpener>(*application);
+        upOpener_ = std::make_unique<NavigateUpOpener>(*application);
+    }
+}
+
+void StudioWindow::navigateUp() {
+    DOVE2::StudioApp* application = app();
+    DOVE2::Editor* editor = activeEditor();
+    if (!application || !editor || !editor->getDiagram().isValid())
+        return;
+    const QUILL::ImmutableClassObject leaving =
+        editor->getDiagram().asDeviant(editor->getRootDeviant());
+    application->getNavigateUpRequestService().send(DOVE2::NavigateUpRequest(leaving));
 }
 
 void StudioWindow::onNotice(const HARBOR::StudioNotice& notice) {

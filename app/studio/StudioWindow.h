@@ -33,6 +33,7 @@ class DocumentTabs;
 class EditActions;
 class ModelFileController;
 class PaletteBar;
+class NavigateUpOpener;
 class PropertyBrowserComponent;
 class QtDialogService;
 class StatusReporter;
@@ -116,6 +117,8 @@ private:
     void refreshState();
     void updateTitle();
     void openSelectedBlockParameters();
+    // Asks the studio application to open the diagram above the active editor's.
+    void navigateUp();
     ROOK2::Canvas* activeCanvas() const;
     void withActiveModel(bool (ModelFileController::*operation)(OpenModel&));
 
@@ -128,6 +131,7 @@ private:
     std::unique_ptr<ComponentDocks> docks_;
     std::unique_ptr<QtDialogService> dialogs_;
     std::unique_ptr<TreeSelectionOpener> treeOpener_;
+    std::unique_ptr<NavigateUpOpener> upOpener_;
     DocumentTabs* tabs_;
     PaletteBar* palette_;
     EditActions* editActions_;
