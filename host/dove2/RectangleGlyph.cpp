@@ -1,5 +1,7 @@
 #include "dove2/RectangleGlyph.h"
 
+#include "dove2/Editor.h"
+#include "dove2/StudioApp.h"
 #include "rook2/Fill.h"
 #include "rook2/ResizeControls.h"
 #include "rook2/Scene.h"
@@ -35,6 +37,22 @@ void RectangleGlyph::updateResizeControls() {
         ROOK2::ResizeControls::installCornerResizeControls(*rect_);
     else if (!wanted && shown)
         ROOK2::ResizeControls::removeResizeControls(*rect_);
+}
+
+void RectangleGlyph::handleMouseDoubleClickEvent(ROOK2::MouseEvent& event) {
+    StudioApp* app = getEditor() ? getEditor()->getStudioApp() : nullptr;
+    const DiagramElement element = diagramElement();
+    if (!app || !element.isValid())
+        return;
+    for (const QUILL::ImmutableClassObject& child : element.getContained()) {
+        const Diagram owned(child);
+        if (!owned.isValid())
+            continue;
+        PARR::ErrorHolder errors;
+        app->openEditor(owned, errors);
+        event.consume();
+        return;
+    }
 }
 
 }  // namespace DOVE2

@@ -18,6 +18,9 @@ public:
     PARR::Holder<ROOK2::Node> getRoot() const override { return rect_; }
     // Moves and sizes the rectangle to the element.
     void update() override;
+    // In an editor of a studio with a framework application: a double click on an element
+    // that owns a diagram (a subsystem) opens that diagram's editor.
+    void handleMouseDoubleClickEvent(ROOK2::MouseEvent& event) override;
 
 private:
     void updateResizeControls();

@@ -7,9 +7,12 @@
 #include "dove2/Dove2Domain.h"
 #include "dove2/Dove2DomainInterface.h"
 #include "dove2/Editor.h"
+#include "dove2/Graphics.h"
 #include "dove2/InitializeDove2.h"
 #include "dove2/StudioFrameworkService.h"
 #include "harbor/Studio.h"
+#include "rook2/MouseEvent.h"
+#include "rook2/Scene.h"
 #include "rook2/SelectionTool.h"
 
 namespace {
@@ -163,6 +166,22 @@ TEST_F(StudioAppTest, TheFrameworkServiceAnswersTheComponentOfEachTab) {
     EXPECT_TRUE(service->getComponentsOfTab(0, errors).contains(top));
     EXPECT_TRUE(service->getComponentsOfTab(2, errors).empty());
     EXPECT_TRUE(errors.hasError());
+}
+
+TEST_F(StudioAppTest, DoubleClickingAGenericSubsystemOpensItsDiagram) {
+    DOVE2::Editor* top = open(m.top);
+    const PARR::GLPoint<double> at = m.sub.getPosition() + m.sub.getSize() * 0.5;
+    ROOK2::MouseEvent press(ROOK2::MouseEvent::Press, at, {int(at.x), int(at.y)},
+                            ROOK2::MouseEvent::LeftButton, ROOK2::MouseEvent::LeftButton, 0);
+    ROOK2::MouseEvent release(ROOK2::MouseEvent::Release, at, {int(at.x), int(at.y)},
+                              ROOK2::MouseEvent::LeftButton, 0, 0);
+    ROOK2::MouseEvent twice(ROOK2::MouseEvent::DoubleClick, at, {int(at.x), int(at.y)},
+                            ROOK2::MouseEvent::LeftButton, ROOK2::MouseEvent::LeftButton, 0);
+    top->getScene()->deliverMouseEvent(press);
+    top->getScene()->deliverMouseEvent(release);
+    top->getScene()->deliverMouseEvent(twice);
+    ASSERT_NE(app->getActiveEditor(), top);
+    EXPECT_EQ(app->getActiveEditor()->getDiagram(), m.inner);
 }
 
 TEST_F(StudioAppTest, EditorOpenTypeIsRestoredToTheDefault) {
