@@ -1,6 +1,6 @@
 #include "dove2/explorer/ElementDescriberBase.h"
 
-#include "quill/Exception.h"
+#include "dove2/explorer/LazyTableVisit.h"
 #include "quill/Type.h"
 
 namespace DOVE2 {
@@ -13,16 +13,8 @@ std::string ElementDescriberBase::describe(const QUILL::ImmutableClassObject& ob
                                            unsigned /*flags*/) {
     if (!object.isValid())
         return {};
-    if (!getDispatchTable())
-        initializeDispatch();
-    if (!getDispatchTable())
-        setDispatchTable(&genericDispatchTable());
-    try {
-        return visit(object);
-    } catch (const QUILL::Exception&) {
-        // A label that cannot be read is shown empty; the tree must stay usable.
-        return {};
-    }
+    return visitWithLazyTable(
+        *this, object, [this] { initializeDispatch(); }, genericDispatchTable(), std::string());
 }
 
 void ElementDescriberBase::initializeDispatch() {

@@ -3,6 +3,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "dove2/explorer/LazyTableVisit.h"
 #include "quill/Exception.h"
 
 namespace DOVE2 {
@@ -45,16 +46,8 @@ void GetChildrenBase::execute(const QUILL::ImmutableClassObject& object, Childre
     result.clear();
     if (!object.isValid())
         return;
-    if (!getDispatchTable())
-        initializeDispatch();
-    if (!getDispatchTable())
-        setDispatchTable(&genericDispatchTable());
-    try {
-        result = visit(object);
-    } catch (const QUILL::Exception&) {
-        // An object whose children cannot be read shows none; the tree must stay usable.
-        result.clear();
-    }
+    result = visitWithLazyTable(
+        *this, object, [this] { initializeDispatch(); }, genericDispatchTable(), Children());
 }
 
 bool GetChildrenBase::hasAtleastOneChild(const QUILL::ImmutableClassObject& object) {

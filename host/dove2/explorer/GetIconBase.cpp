@@ -1,6 +1,6 @@
 #include "dove2/explorer/GetIconBase.h"
 
-#include "quill/Exception.h"
+#include "dove2/explorer/LazyTableVisit.h"
 #include "tessel/InstallationFolder.h"
 
 namespace DOVE2 {
@@ -52,16 +52,8 @@ const IconNode& GetIconBase::doGetIconNodeGivenType(const QUILL::ImmutableType& 
 std::string GetIconBase::execute(const QUILL::ImmutableClassObject& object) {
     if (!object.isValid())
         return {};
-    if (!getDispatchTable())
-        initializeDispatch();
-    if (!getDispatchTable())
-        setDispatchTable(&genericDispatchTable());
-    try {
-        return visit(object);
-    } catch (const QUILL::Exception&) {
-        // An object whose icon cannot be worked out is shown without one.
-        return {};
-    }
+    return visitWithLazyTable(
+        *this, object, [this] { initializeDispatch(); }, genericDispatchTable(), std::string());
 }
 
 std::string GetIconBase::iconFolder() {
