@@ -1,7 +1,7 @@
 #include "dove2/Editor.h"
 
 #include <QApplication>
-#include <algorithm>
+#include <unordered_set>
 
 #include "dove2/AbstractDove2Domain.h"
 #include "dove2/Dove2Domain.h"
@@ -138,13 +138,13 @@ PARR::GList<DiagramElement> Editor::getSelection() const {
     PARR::GList<DiagramElement> selection;
     if (!graphics_)
         return selection;
+    std::unordered_set<QUILL::ObjectId> listed;
     for (ROOK2::Node* node : scene_->getSelection()) {
         PARR::Holder<Glyph> glyph = graphics_->getGlyph(node);
         if (!glyph)
             continue;
         const DiagramElement element(glyph->diagramElement().asDeviant(viewInstance_));
-        if (element.isValid() &&
-            std::find(selection.begin(), selection.end(), element) == selection.end())
+        if (element.isValid() && listed.insert(element.getObjectId()).second)
             selection.append(element);
     }
     return selection;
