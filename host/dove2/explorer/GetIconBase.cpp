@@ -1,7 +1,7 @@
 #include "dove2/explorer/GetIconBase.h"
 
+#include "dove2/VisualIndicatorContainer.h"
 #include "dove2/explorer/LazyTableVisit.h"
-#include "tessel/InstallationFolder.h"
 
 namespace DOVE2 {
 
@@ -57,7 +57,9 @@ std::string GetIconBase::execute(const QUILL::ImmutableClassObject& object) {
 }
 
 std::string GetIconBase::iconFolder() {
-    return TESSEL::fetchTesselRoot() + "/toolbox/shared/ferstudio/resources";
+    std::string folder = VisualIndicatorContainer::getResourcesDefaultPath();
+    folder.pop_back();  // no trailing "/"
+    return folder;
 }
 
 const GetIconBase::Table& GetIconBase::genericDispatchTable() {
