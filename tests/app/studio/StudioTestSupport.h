@@ -11,22 +11,17 @@
 #include <vector>
 
 #include "StudioPrompts.h"
+#include "support/QtTestApplication.h"
 #include "tessel/InstallationFolder.h"
 #include "vtquill/InitializeDatamodel.h"
 
 namespace StudioTest {
 
-// The one QApplication the window tests need, made on first use with the offscreen platform
-// unless another is chosen. It lives until the process ends.
+// The one QApplication of the test program, with the data model initialised.
 inline QApplication& qtApplication() {
-    static int argc = 1;
-    static char name[] = "studio_tests";
-    static char* argv[] = {name, nullptr};
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QApplication* app = new QApplication(argc, argv);
+    QApplication& app = TestSupport::qtApplication();
     initialize_vt_datamodel();
-    return *app;
+    return app;
 }
 
 // Runs the events posted so far (deferred refreshes, zero-time timers).

@@ -19,21 +19,12 @@
 #include "harbor/MenuInterface.h"
 #include "harbor/Studio.h"
 #include "quill/Quill.h"
+#include "support/QtTestApplication.h"
 #include "wren/Listener.h"
 
 namespace ExplorerTest {
 
-// The one QApplication the widget tests need, made on first use with the offscreen platform
-// unless another is chosen.
-inline QApplication& qtApplication() {
-    static int argc = 1;
-    static char name[] = "dove2_explorer_tests";
-    static char* argv[] = {name, nullptr};
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
+using TestSupport::qtApplication;
 
 // A small metamodel of the explorer tests, besides the block-diagram one:
 //   ExplorerTest.Model        name               (a model of no registered domain)
