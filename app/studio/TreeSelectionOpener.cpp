@@ -24,14 +24,7 @@ DOVE2::Diagram TreeSelectionOpener::diagramFor(const QUILL::ImmutableClassObject
     if (!object.isValid())
         return DOVE2::Diagram();
     const DOVE2::Diagram itself(object);
-    if (itself.isValid())
-        return itself;
-    for (const QUILL::ImmutableClassObject& child : object.getContained()) {
-        const DOVE2::Diagram owned(child);
-        if (owned.isValid())
-            return owned;
-    }
-    return DOVE2::Diagram();
+    return itself.isValid() ? itself : DOVE2::ownedDiagramOf(object);
 }
 
 void TreeSelectionOpener::handle(const DOVE2::TreeSelectionChangedEvent& event) {

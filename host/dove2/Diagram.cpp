@@ -51,4 +51,15 @@ std::string diagramFullName(const QUILL::ImmutableClassObject& diagram) {
     return full;
 }
 
+Diagram ownedDiagramOf(const QUILL::ImmutableClassObject& element) {
+    if (!element.isValid())
+        return Diagram();
+    for (const QUILL::ImmutableClassObject& child : element.getContained()) {
+        const Diagram owned(child);
+        if (owned.isValid())
+            return owned;
+    }
+    return Diagram();
+}
+
 }  // namespace DOVE2

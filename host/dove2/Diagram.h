@@ -11,6 +11,11 @@ namespace DOVE2 {
 
 std::string diagramFullName(const QUILL::ImmutableClassObject& diagram);
 
+class Diagram;
+// The first diagram `element` contains (a subsystem's diagram); an empty handle when it owns
+// none or is invalid.
+Diagram ownedDiagramOf(const QUILL::ImmutableClassObject& element);
+
 template <class Base>
 class DiagramReader : public Base {
 public:

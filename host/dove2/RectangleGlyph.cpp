@@ -41,18 +41,12 @@ void RectangleGlyph::updateResizeControls() {
 
 void RectangleGlyph::handleMouseDoubleClickEvent(ROOK2::MouseEvent& event) {
     StudioApp* app = getEditor() ? getEditor()->getStudioApp() : nullptr;
-    const DiagramElement element = diagramElement();
-    if (!app || !element.isValid())
+    const Diagram owned = ownedDiagramOf(diagramElement());
+    if (!app || !owned.isValid())
         return;
-    for (const QUILL::ImmutableClassObject& child : element.getContained()) {
-        const Diagram owned(child);
-        if (!owned.isValid())
-            continue;
-        PARR::ErrorHolder errors;
-        app->openEditor(owned, errors);
-        event.consume();
-        return;
-    }
+    PARR::ErrorHolder errors;
+    app->openEditor(owned, errors);
+    event.consume();
 }
 
 }  // namespace DOVE2
