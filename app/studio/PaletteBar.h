@@ -21,6 +21,10 @@ namespace VantorStudio {
 class PaletteBar : public QToolBar {
     Q_OBJECT
 public:
+    // The warning told (once per file) when a palette icon cannot be read: the button then
+    // shows its text only.
+    static constexpr const char* kMissingIcon = "VantorStudio:MissingIcon";
+
     explicit PaletteBar(QWidget* parent = nullptr);
     ~PaletteBar() override;
 

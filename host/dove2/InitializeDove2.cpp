@@ -1,5 +1,6 @@
 #include "dove2/InitializeDove2.h"
 
+#include "dove2/DomainScriptingFunctions.h"
 #include "dove2/Editor.h"
 #include "dove2/StudioFactory.h"
 #include "dove2/explorer/RegisterExplorerComponents.h"
@@ -17,6 +18,7 @@ void initialize_dove2() {
             new DOVE2::StudioFactory<DOVE2::Editor>(DOVE2::Editor::staticGetTypeName())),
         errors);
     DOVE2::registerExplorerComponents();
+    DOVE2::registerDomainScriptingFunctions();
     if (errors.hasError())
         TESSEL::Diagnostics::print("initialize_dove2: " + errors.message() + "\n");
 }

@@ -83,16 +83,18 @@ bool UndoHistory::process(const PARR::Holder<Command>& command, PARR::ErrorHolde
     }
     if (!changes)
         return false;
-    if (!changes->empty())
-        push(command, std::move(changes));
+    push(command, std::move(changes));
     return true;
 }
 
 void UndoHistory::push(const PARR::Holder<Command>& command,
                        std::shared_ptr<const QUILL::ChangeSet> changes) {
+    // A save inside the tail is lost with it, unless the model there was as it is now.
+    if (cleanIndex_ > static_cast<long>(index_)) {
+        const bool sameState = changedNothingBetween(index_, static_cast<std::size_t>(cleanIndex_));
+        cleanIndex_ = sameState ? static_cast<long>(index_) : -1;
+    }
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index_), entries_.end());
-    if (cleanIndex_ > static_cast<long>(index_))
-        cleanIndex_ = -1;
     entries_.push_back({command, std::move(changes)});
     ++index_;
     notifyObservers();
@@ -164,14 +166,24 @@ std::string UndoHistory::redoText() const {
 }
 
 void UndoHistory::setClean() {
-    if (isClean())
-        return;
+    const bool wasClean = isClean();
     cleanIndex_ = static_cast<long>(index_);
-    notifyObservers();
+    if (!wasClean)
+        notifyObservers();
 }
 
 bool UndoHistory::isClean() const {
-    return cleanIndex_ == static_cast<long>(index_);
+    return cleanIndex_ >= 0 && changedNothingBetween(static_cast<std::size_t>(cleanIndex_), index_);
+}
+
+bool UndoHistory::changedNothingBetween(std::size_t from, std::size_t to) const {
+    if (from > to)
+        std::swap(from, to);
+    for (std::size_t i = from; i < to; ++i) {
+        if (!entries_[i].changes->empty())
+            return false;
+    }
+    return true;
 }
 
 PARR::Holder<Command> UndoHistory::command(std::size_t i) const {

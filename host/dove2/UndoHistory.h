@@ -43,9 +43,11 @@ public:
     const QUILL::Model& getModel() const { return model_; }
 
     // Runs the command (handleDo) in an outermost transaction on the root and keeps it:
-    // - success with changes: commits (listeners hear one report), drops the redo tail and
-    //   pushes the command with its change set; observers hear of it;
-    // - success without changes: commits nothing and pushes nothing (the redo tail stays);
+    // - success: commits (listeners hear one report, none when nothing changed), drops the
+    //   redo tail and pushes the command with its change set; observers hear of it. A
+    //   command that changed nothing ("Delete" with nothing selected) is pushed too, with its
+    //   empty change set: the user sees the action on the undo stack, and undoing or redoing
+    //   it changes nothing. It does not make the model dirty (see isClean);
     // - the command set an error or threw: rolled back (the model exactly as before, nothing
     //   reported, nothing recorded) and the error is put in `errors`.
     // Refused with an error, the command not run, when the command is empty, its model is
@@ -72,16 +74,22 @@ public:
     std::string undoText() const;
     std::string redoText() const;
 
-    // Marks the current state as saved.
+    // Marks the current state as saved (the clean index becomes the current index);
+    // observers hear of it when the history was dirty.
     void setClean();
-    // True when the model is as it was at the last save (or at the start, before any save).
-    // A save whose state was dropped with a redo tail is never reached again: the history is
-    // dirty until the next setClean.
+    // True when the model is as it was at the last save (or at the start, before any save):
+    // every command between the clean index and the current index changed nothing (none
+    // when both are equal). A save whose state was dropped with a redo tail is never reached
+    // again (the history is dirty until the next setClean), unless the dropped commands
+    // between it and the current index changed nothing: then the current index becomes the
+    // clean index. Cost: stops at the first command between the indexes that changed
+    // something.
     bool isClean() const;
     bool isDirty() const { return !isClean(); }
 
     // The number of recorded commands, the current index (0..count) and the clean index (-1
-    // when the saved state can no longer be reached).
+    // when the saved state can no longer be reached). A command that changed nothing counts
+    // like any other.
     std::size_t count() const { return entries_.size(); }
     std::size_t index() const { return index_; }
     long cleanIndex() const { return cleanIndex_; }
@@ -101,6 +109,8 @@ private:
     void push(const PARR::Holder<Command>& command,
               std::shared_ptr<const QUILL::ChangeSet> changes);
     bool step(const Entry& entry, bool forward, PARR::ErrorHolder& errors);
+    // True when every command in [from, to) (in either order) changed nothing.
+    bool changedNothingBetween(std::size_t from, std::size_t to) const;
     void notifyObservers();
     void onDeviantDestroyed(QUILL::Deviant& instance) override;
 

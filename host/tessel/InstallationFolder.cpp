@@ -39,17 +39,6 @@ bool holdsResources(const fs::path& folder) {
     return fs::is_directory(folder / kResourcesBelowRoot, ec);
 }
 
-// The installation folder at or just below `folder`, or an empty text.
-std::string rootAt(const fs::path& folder) {
-    if (holdsResources(folder)) {
-        return folder.string();
-    }
-    if (holdsResources(folder / "resources")) {
-        return (folder / "resources").string();
-    }
-    return {};
-}
-
 std::string rootAboveExecutable() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -66,7 +55,9 @@ std::string rootFromSourceFolder() {
 std::string InstallationFolder::find() {
     const char* fromEnvironment = std::getenv("VANTOR_ROOT");
     if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
-        return withoutTrailingSlash(fromEnvironment);
+        const std::string named = withoutTrailingSlash(fromEnvironment);
+        const std::string root = rootAt(named);
+        return root.empty() ? named : root;
     }
     {
         std::lock_guard<std::mutex> guard(programFolder().mutex);
@@ -81,6 +72,17 @@ std::string InstallationFolder::find() {
     return withoutTrailingSlash(root);
 }
 
+std::string InstallationFolder::rootAt(const std::string& folder) {
+    if (holdsResources(folder)) {
+        return withoutTrailingSlash(folder);
+    }
+    const fs::path below = fs::path(folder) / "resources";
+    if (holdsResources(below)) {
+        return withoutTrailingSlash(below.string());
+    }
+    return {};
+}
+
 std::string InstallationFolder::searchUpwards(const std::string& start) {
     std::error_code ec;
     fs::path folder = fs::absolute(start, ec).lexically_normal();
@@ -88,9 +90,9 @@ std::string InstallationFolder::searchUpwards(const std::string& start) {
         return {};
     }
     while (!folder.empty()) {
-        std::string root = rootAt(folder);
+        std::string root = rootAt(folder.string());
         if (!root.empty()) {
-            return withoutTrailingSlash(root);
+            return root;
         }
         if (folder == folder.root_path() || !folder.has_relative_path()) {
             break;

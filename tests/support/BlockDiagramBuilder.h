@@ -70,6 +70,13 @@ public:
             return b;
         });
     }
+    // A subsystem block named `name` covering `rect`, with an empty inner diagram named after
+    // it (so the diagram's full name is the model's name, "/", the block's name).
+    VTQUILL::Block subsystem(const std::string& name, const PARR::GLRect<double>& rect) {
+        const VTQUILL::Block b = block(name, rect, "Subsystem");
+        edit([&] { return b.addSubsystemDiagram(); });
+        return b;
+    }
     // A port of `kind` at `at` (top-left corner, relative to the block), kPortSize square.
     VTQUILL::Port port(const VTQUILL::Block& block, const std::string& kind,
                        const PARR::GLPoint<double>& at, double orientation) {

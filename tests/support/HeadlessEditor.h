@@ -22,43 +22,24 @@
 
 namespace TestSupport {
 
-// A DOVE2 editor without a window, for driving tools with synthetic events: a studio, an
-// editor made directly on it (not added to the studio) showing `diagram`, initialized, with
-// the framework's generic tools installed unless asked otherwise.
+// Drives an editor as the canvas would, without a window: synthetic mouse and key events
+// through the editor's scene (Scene::deliverMouseEvent / deliverKeyEvent) at zoom 1 without
+// panning, so widget positions are the scene positions rounded. Remembers which buttons are
+// held between press and release, so moves carry them. Also answers where glyphs are.
 //
-// Events go through the editor's scene (Scene::deliverMouseEvent / deliverKeyEvent), as the
-// canvas would send them at zoom 1 without panning: widget positions are the scene positions
-// rounded. The fixture remembers which buttons are held between press and release, so moves
-// carry them.
-//
-// The editor is terminated and let go when the fixture goes; the model (held elsewhere, e.g.
-// by a BlockDiagramBuilder) must outlive the fixture.
-class HeadlessEditor {
+// The editor is not owned and must outlive the driver's use of it.
+class EditorDriver {
 public:
     using Point = PARR::GLPoint<double>;
     static constexpr int kLeft = ROOK2::MouseEvent::LeftButton;
     static constexpr int kRight = ROOK2::MouseEvent::RightButton;
 
-    explicit HeadlessEditor(const DOVE2::Diagram& diagram, bool withGenericTools = true,
-                            const std::string& name = "editor")
-        : editor_(new DOVE2::Editor(&studio_, name)) {
-        editor_->setDiagram(diagram);
-        PARR::ErrorHolder errors;
-        editor_->initialize(errors);
-        if (withGenericTools)
-            DOVE2::installGenericTools(*editor_);
-    }
-    ~HeadlessEditor() {
-        PARR::ErrorHolder errors;
-        editor_->terminate(errors);
-    }
-    HeadlessEditor(const HeadlessEditor&) = delete;
-    HeadlessEditor& operator=(const HeadlessEditor&) = delete;
+    explicit EditorDriver(DOVE2::Editor& editor) : driven_(editor) {}
+    EditorDriver(const EditorDriver&) = delete;
+    EditorDriver& operator=(const EditorDriver&) = delete;
 
-    DOVE2::Editor& editor() const { return *editor_; }
-    ROOK2::Scene& scene() const { return *editor_->getScene(); }
-    DOVE2::Graphics& graphics() const { return *editor_->getGraphics(); }
-    HARBOR::Studio& studio() { return studio_; }
+    ROOK2::Scene& scene() const { return *driven_.getScene(); }
+    DOVE2::Graphics& graphics() const { return *driven_.getGraphics(); }
 
     // --- mouse --------------------------------------------------------------------------
     // A mouse event at `at` (scene) as the canvas would make it, with the buttons now held.
@@ -128,13 +109,13 @@ public:
     // The ids of the selected elements, in selection order.
     std::vector<QUILL::ObjectId> selectedIds() const {
         std::vector<QUILL::ObjectId> ids;
-        for (const DOVE2::DiagramElement& element : editor_->getSelection())
+        for (const DOVE2::DiagramElement& element : driven_.getSelection())
             ids.push_back(element.getObjectId());
         return ids;
     }
     // True when the view instance holds no change of its own (no preview).
     bool viewShowsRoot() const {
-        return editor_->getViewInstance().getDeviant().ownEntryCount() == 0;
+        return driven_.getViewInstance().getDeviant().ownEntryCount() == 0;
     }
 
 private:
@@ -143,9 +124,43 @@ private:
         return event;
     }
 
+    DOVE2::Editor& driven_;
+    int held_ = ROOK2::MouseEvent::NoButton;
+};
+
+// The studio and editor a HeadlessEditor owns; a base so that both exist before the driver.
+class EditorHolder {
+protected:
+    explicit EditorHolder(const std::string& name) : editor_(new DOVE2::Editor(&studio_, name)) {}
+
     HARBOR::Studio studio_;
     PARR::Holder<DOVE2::Editor> editor_;
-    int held_ = ROOK2::MouseEvent::NoButton;
+};
+
+// A DOVE2 editor without a window, for driving tools with synthetic events (EditorDriver): a
+// studio, an editor made directly on it (not added to the studio) showing `diagram`,
+// initialized, with the framework's generic tools installed unless asked otherwise.
+//
+// The editor is terminated and let go when the fixture goes; the model (held elsewhere, e.g.
+// by a BlockDiagramBuilder) must outlive the fixture.
+class HeadlessEditor : private EditorHolder, public EditorDriver {
+public:
+    explicit HeadlessEditor(const DOVE2::Diagram& diagram, bool withGenericTools = true,
+                            const std::string& name = "editor")
+        : EditorHolder(name), EditorDriver(*editor_) {
+        editor_->setDiagram(diagram);
+        PARR::ErrorHolder errors;
+        editor_->initialize(errors);
+        if (withGenericTools)
+            DOVE2::installGenericTools(*editor_);
+    }
+    ~HeadlessEditor() {
+        PARR::ErrorHolder errors;
+        editor_->terminate(errors);
+    }
+
+    DOVE2::Editor& editor() const { return *editor_; }
+    HARBOR::Studio& studio() { return studio_; }
 };
 
 }  // namespace TestSupport

@@ -6,7 +6,9 @@
 
 #include "StudioTestSupport.h"
 #include "dove2/Editor.h"
+#include "dove2/tools/PaletteButtonToTool.h"
 #include "harbor/Studio.h"
+#include "tessel/WarningService.h"
 
 namespace {
 
@@ -82,6 +84,36 @@ TEST_F(PaletteBarTest, AnEditorWithoutPaletteObjectsHidesTheBar) {
     bar.showPaletteOf(plain.get());
     EXPECT_TRUE(bar.objects().empty());
     EXPECT_TRUE(bar.isHidden());
+}
+
+}  // namespace
+
+namespace {
+
+// An editor with one button whose icon file no other test names.
+class MissingIconEditor : public DOVE2::Editor {
+public:
+    explicit MissingIconEditor(HARBOR::Studio* studio) : DOVE2::Editor(studio, "missing") {}
+    std::vector<PARR::GLWidget2*> getPaletteObjects() const override {
+        return {new DOVE2::PaletteButtonToTool(nullptr, nullptr, "/nonexistent/told-once.png",
+                                               "align edges")};
+    }
+};
+
+TEST_F(PaletteBarTest, AMissingIconShowsTheTextAndIsToldOnceNotAtEveryShowing) {
+    PARR::Holder<MissingIconEditor> missing(new MissingIconEditor(&studio));
+    std::vector<std::string> told;
+    auto& warnings = TESSEL::WarningService::instance();
+    const auto token =
+        warnings.subscribe([&](const std::string& id, const std::string&) { told.push_back(id); });
+    bar.showPaletteOf(missing.get());
+    bar.showPaletteOf(missing.get());
+    warnings.unsubscribe(token);
+
+    ASSERT_EQ(bar.actions().size(), 1);
+    EXPECT_TRUE(bar.actions()[0]->icon().isNull());
+    EXPECT_EQ(bar.actions()[0]->text(), "align edges");
+    EXPECT_EQ(told, std::vector<std::string>{PaletteBar::kMissingIcon});
 }
 
 }  // namespace

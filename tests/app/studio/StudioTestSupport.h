@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "StudioPrompts.h"
+#include "support/ProjectRoot.h"
 #include "support/QtTestApplication.h"
 #include "tessel/InstallationFolder.h"
 #include "vtquill/InitializeDatamodel.h"
@@ -32,7 +33,7 @@ inline void processEvents() {
 
 // The path of a bundled example model ("pid_loop.vtm").
 inline std::string examplePath(const std::string& fileName) {
-    return TESSEL::fetchTesselRoot() + "/examples/" + fileName;
+    return (TestSupport::projectRoot() / "examples" / fileName).string();
 }
 
 // A copy of a bundled example in a temporary folder of its own, removed with the object.

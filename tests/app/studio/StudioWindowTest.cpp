@@ -11,6 +11,7 @@
 #include "DocumentTabs.h"
 #include "EditActions.h"
 #include "ModelFileController.h"
+#include "PaletteBar.h"
 #include "PropertyBrowserComponent.h"
 #include "QtDialogService.h"
 #include "StatusReporter.h"
@@ -24,6 +25,7 @@
 #include "harbor/Studio.h"
 #include "rook2/Canvas.h"
 #include "rook2/Scene.h"
+#include "support/BlockDiagramBuilder.h"
 #include "tessel/WarningService.h"
 #include "vtquill/file/ModelFileReader.h"
 
@@ -238,6 +240,36 @@ TEST_F(StudioWindowTest, SelectAllAndDeleteFromTheEditMenuRemoveTheBlocks) {
     EXPECT_EQ(window->editActions().undo()->text(), "Undo Delete");
     window->editActions().undo()->trigger();
     EXPECT_FALSE(topDiagram(*model).getBlocks().empty());
+}
+
+TEST_F(StudioWindowTest, ABlockDiagramOpensInTheModulesEditorAndDeleteLeavesItsLinesFreeEnded) {
+    OpenModel* model = open(StudioTest::examplePath("pid_loop.vtm"));
+    ASSERT_NE(model, nullptr);
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->getTypeName(), "Vantor:Editor");
+    EXPECT_EQ(window->palette().objects().size(), 4u);
+    const VTQUILL::Block error = blockNamed(topDiagram(*model), "Error");
+    std::vector<VTQUILL::Segment> attached;
+    for (const VTQUILL::Port& port : error.getContained()) {
+        if (port.getEdge().isValid())
+            attached.push_back(port.getEdge());
+    }
+    ASSERT_FALSE(attached.empty());
+    const auto before = TestSupport::stateOf(model->root);
+
+    ASSERT_TRUE(editor()->select(error));
+    StudioTest::processEvents();
+    window->editActions().remove()->trigger();
+
+    EXPECT_FALSE(error.isValid());
+    for (const VTQUILL::Segment& segment : attached) {
+        ASSERT_TRUE(segment.isValid());
+        const bool freeSource = VTQUILL::Terminator(segment.getSrcElement()).isValid();
+        const bool freeDestination = VTQUILL::Terminator(segment.getDstElement()).isValid();
+        EXPECT_TRUE(freeSource || freeDestination);
+    }
+    window->editActions().undo()->trigger();
+    EXPECT_EQ(TestSupport::stateOf(model->root), before);
 }
 
 TEST_F(StudioWindowTest, CutCopyAndPasteAreOffWhenTheEditorOffersNoClipboard) {

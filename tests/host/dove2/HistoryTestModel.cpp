@@ -121,8 +121,8 @@ PARR::Holder<DOVE2::Command> throwingCommand(const Model& model, const Immutable
     });
 }
 
-PARR::Holder<DOVE2::Command> idleCommand(const Model& model) {
-    return oneAction(model, "Nothing", [](const Model&, PARR::ErrorHolder&) {});
+PARR::Holder<DOVE2::Command> idleCommand(const Model& model, const std::string& label) {
+    return oneAction(model, label, [](const Model&, PARR::ErrorHolder&) {});
 }
 
 void ReportCounter::onCommit(const ReportOfChanges<>& report) {

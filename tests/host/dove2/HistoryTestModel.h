@@ -67,8 +67,9 @@ PARR::Holder<DOVE2::Command> failingCommand(const QUILL::Model& model,
 // Sets the item's value and adds an item, then throws std::runtime_error("broken").
 PARR::Holder<DOVE2::Command> throwingCommand(const QUILL::Model& model,
                                              const QUILL::ImmutableClassObject& item);
-// A command that changes nothing.
-PARR::Holder<DOVE2::Command> idleCommand(const QUILL::Model& model);
+// A command that runs without error and changes nothing.
+PARR::Holder<DOVE2::Command> idleCommand(const QUILL::Model& model,
+                                         const std::string& label = "Nothing");
 
 // A listener that counts the reports it hears and keeps the last one's change set.
 class ReportCounter : public QUILL::ListenerBase {

@@ -74,14 +74,18 @@ struct Session {
         if (!command)
             return;
         const ModelState before = stateOf(model);
+        const bool wasClean = history->isClean();
         ErrorHolder errors;
         const std::size_t countBefore = history->count();
-        history->process(command, errors);
-        if (errors.hasError() || stateOf(model) == before) {
+        if (!history->process(command, errors)) {
             RC_ASSERT(stateOf(model) == before);
             RC_ASSERT(history->count() == countBefore);
             return;
         }
+        // Every command that ran is recorded; one that changed nothing leaves the dirty flag.
+        RC_ASSERT(history->count() == history->index());
+        if (stateOf(model) == before)
+            RC_ASSERT(history->isClean() == wasClean);
         states.resize(history->index());
         states.push_back(stateOf(model));
     }

@@ -122,20 +122,32 @@ TEST_F(UndoHistoryTest, UndoAndRedoWithNothingToApplyDoNothing) {
     EXPECT_EQ(counter.reports, 0);
 }
 
-TEST_F(UndoHistoryTest, ACommandThatChangesNothingIsNotRecorded) {
-    EXPECT_TRUE(run(idleCommand(model())));
+TEST_F(UndoHistoryTest, ACommandThatChangesNothingIsRecordedAndItsUndoAndRedoChangeNothing) {
+    const ModelState before = stateOf(model());
+    ReportCounter counter(model());
 
-    EXPECT_EQ(history->count(), 0u);
-    EXPECT_FALSE(history->canUndo());
+    EXPECT_TRUE(run(idleCommand(model(), "Delete")));
+    ASSERT_EQ(history->count(), 1u);
+    EXPECT_EQ(history->undoText(), "Undo Delete");
+
+    undo();
+    EXPECT_EQ(history->redoText(), "Redo Delete");
+    redo();
+
+    EXPECT_EQ(stateOf(model()), before);
+    EXPECT_EQ(counter.reports, 0);
+    EXPECT_EQ(history->index(), 1u);
 }
 
-TEST_F(UndoHistoryTest, ACommandThatChangesNothingKeepsTheRedoTail) {
+TEST_F(UndoHistoryTest, ACommandThatChangesNothingDropsTheRedoTail) {
     run(setValueCommand(model(), builder.find("a"), 10));
     undo();
 
     run(idleCommand(model()));
 
-    EXPECT_TRUE(history->canRedo());
+    EXPECT_FALSE(history->canRedo());
+    EXPECT_EQ(history->count(), 1u);
+    EXPECT_EQ(valueOf("a"), 1);
 }
 
 // --- Failing commands ---------------------------------------------------------------------
@@ -295,6 +307,45 @@ TEST_F(UndoHistoryTest, ASaveInsideTheDroppedRedoTailCannotBeReachedAgain) {
     EXPECT_TRUE(history->isClean());
 }
 
+TEST_F(UndoHistoryTest, CommandsThatChangedNothingLeaveTheModelCleanOnEitherSideOfTheSave) {
+    run(idleCommand(model()));
+    EXPECT_TRUE(history->isClean());
+
+    run(setValueCommand(model(), builder.find("a"), 10));
+    history->setClean();
+    run(idleCommand(model()));
+    run(idleCommand(model()));
+    EXPECT_TRUE(history->isClean());
+
+    undo();
+    undo();
+    EXPECT_TRUE(history->isClean());
+    undo();
+    EXPECT_TRUE(history->isDirty());
+    undo();
+    EXPECT_TRUE(history->isDirty());
+}
+
+TEST_F(UndoHistoryTest, ACommandThatChangedNothingBetweenTwoChangesKeepsTheModelDirty) {
+    run(setValueCommand(model(), builder.find("a"), 10));
+    run(idleCommand(model()));
+
+    EXPECT_TRUE(history->isDirty());
+}
+
+TEST_F(UndoHistoryTest, ASaveInADroppedTailOfCommandsThatChangedNothingStaysReachable) {
+    run(idleCommand(model()));
+    history->setClean();
+    undo();
+
+    run(setValueCommand(model(), builder.find("a"), 20));
+    EXPECT_EQ(history->cleanIndex(), 0);
+    EXPECT_TRUE(history->isDirty());
+    undo();
+
+    EXPECT_TRUE(history->isClean());
+}
+
 TEST_F(UndoHistoryTest, ASaveBeforeTheDroppedTailStaysReachable) {
     run(setValueCommand(model(), builder.find("a"), 10));
     history->setClean();
@@ -366,14 +417,24 @@ TEST_F(UndoHistoryTest, ObserversHearEachChangeWithTheNewMenuState) {
     EXPECT_EQ(log.seen[1].redoText, "Redo Move");
 }
 
-TEST_F(UndoHistoryTest, ObserversHearNothingOfAFailedOrIdleCommand) {
+TEST_F(UndoHistoryTest, ObserversHearNothingOfAFailedCommand) {
     ChangeLog log(*history);
     ErrorHolder errors;
 
     history->process(failingCommand(model(), builder.find("a")), errors);
-    history->process(idleCommand(model()), errors);
 
     EXPECT_TRUE(log.seen.empty());
+}
+
+TEST_F(UndoHistoryTest, ObserversHearOfACommandThatChangedNothingAsUndoableAndClean) {
+    ChangeLog log(*history);
+
+    run(idleCommand(model(), "Delete"));
+
+    ASSERT_EQ(log.seen.size(), 1u);
+    EXPECT_TRUE(log.seen[0].canUndo);
+    EXPECT_FALSE(log.seen[0].dirty);
+    EXPECT_EQ(log.seen[0].undoText, "Undo Delete");
 }
 
 TEST_F(UndoHistoryTest, SavingTellsObserversTheDirtyFlagChanged) {

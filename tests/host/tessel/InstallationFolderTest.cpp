@@ -49,10 +49,35 @@ protected:
 };
 
 TEST_F(InstallationFolderTest, TheEnvironmentVariableNamesTheFolder) {
-    ::setenv("VANTOR_ROOT", "/opt/vantor", 1);
+    const fs::path installed = installAt("opt/vantor");
+    ::setenv("VANTOR_ROOT", installed.c_str(), 1);
 
-    EXPECT_EQ(TESSEL::svTesselRoot(), "/opt/vantor");
-    EXPECT_EQ(TESSEL::fetchTesselRoot(), "/opt/vantor");
+    EXPECT_EQ(TESSEL::svTesselRoot(), installed.string());
+    EXPECT_EQ(TESSEL::fetchTesselRoot(), installed.string());
+}
+
+TEST_F(InstallationFolderTest, AVariableNamingASourceTreeAnswersItsResourcesFolder) {
+    const fs::path resources = installAt("tree/resources");
+    ::setenv("VANTOR_ROOT", (scratch_ / "tree/").c_str(), 1);
+
+    EXPECT_EQ(TESSEL::svTesselRoot(), resources.string());
+}
+
+TEST_F(InstallationFolderTest, AnInstallationNamedByTheVariableWinsOverItsResourcesSubfolder) {
+    const fs::path outer = installAt("both");
+    installAt("both/resources");
+    ::setenv("VANTOR_ROOT", outer.c_str(), 1);
+
+    EXPECT_EQ(TESSEL::svTesselRoot(), outer.string());
+}
+
+TEST_F(InstallationFolderTest, AVariableNamingNoInstallationIsTakenAsGiven) {
+    fs::create_directories(scratch_ / "bare/resources/elsewhere");
+    ::setenv("VANTOR_ROOT", (scratch_ / "bare").c_str(), 1);
+    EXPECT_EQ(TESSEL::svTesselRoot(), (scratch_ / "bare").string());
+
+    ::setenv("VANTOR_ROOT", "/no/such/folder", 1);
+    EXPECT_EQ(TESSEL::svTesselRoot(), "/no/such/folder");
 }
 
 TEST_F(InstallationFolderTest, TrailingSlashesOfTheVariableAreDropped) {

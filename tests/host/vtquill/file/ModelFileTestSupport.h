@@ -7,20 +7,11 @@
 #include <string>
 
 #include "quill/Deviant.h"
+#include "support/ProjectRoot.h"
 
 namespace VTQuillFileTest {
 
-// The project's root folder: $VANTOR_ROOT (CTest sets it), else found from this file's path.
-inline std::filesystem::path projectRoot() {
-    if (const char* root = std::getenv("VANTOR_ROOT"); root && *root)
-        return root;
-    return std::filesystem::path(__FILE__)
-        .parent_path()
-        .parent_path()
-        .parent_path()
-        .parent_path()
-        .parent_path();
-}
+using TestSupport::projectRoot;
 
 inline std::filesystem::path examplePath(const std::string& name) {
     return projectRoot() / "examples" / name;

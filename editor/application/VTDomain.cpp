@@ -1,0 +1,122 @@
+#include "application/VTDomain.h"
+
+#include "application/VTDomainInterface.h"
+#include "dove2/Dove2Domain.h"
+#include "dove2/Editor.h"
+#include "dove2/tools/DeleteTool.h"
+#include "dove2/tools/EdgeCreationTool.h"
+#include "dove2/tools/MoveTool.h"
+#include "dove2/tools/ResizeBehavior.h"
+#include "dove2/tools/SelectionTool.h"
+#include "glyphs/GlyphFactory.h"
+#include "rook2/ToolConstructor.h"
+#include "tessel/AssertionError.h"
+#include "tools/DeleteTool.h"
+#include "tools/DummyTool.h"
+
+namespace Vantor {
+
+namespace {
+
+template <class T>
+PARR::Holder<ROOK2::BaseToolConstructor> toolConstructor(DOVE2::Editor& editor,
+                                                         const PARR::StringID& role) {
+    return PARR::Holder<ROOK2::BaseToolConstructor>(
+        new ROOK2::ToolConstructor<T, DOVE2::Editor&>(role, editor));
+}
+
+// The editor's seven tool constructors, in their fixed order. The block-diagram move,
+// line-move, resize, segment-drawing and selection gestures are served by the framework's
+// tools of the same roles; the line-move role has no framework tool, so it is left
+// unregistered rather than given a tool that does nothing.
+void addToolConstructors(DOVE2::Editor& editor) {
+    editor.addToolConstructor(
+        toolConstructor<DeleteTool>(editor, DOVE2::DeleteTool::staticGetDefaultRole()));
+    editor.addToolConstructor(
+        toolConstructor<DOVE2::MoveTool>(editor, ROOK2::MoveTool::staticGetDefaultRole()));
+    editor.addToolConstructor(PARR::Holder<ROOK2::BaseToolConstructor>(
+        new ROOK2::ToolConstructor<DOVE2::ResizeBehavior, DOVE2::Editor&, bool>(
+            ROOK2::ResizeBehavior::staticGetDefaultRole(), editor, true)));
+    editor.addToolConstructor(toolConstructor<DOVE2::EdgeCreationTool>(
+        editor, DOVE2::EdgeCreationTool::staticGetDefaultRole()));
+    editor.addToolConstructor(toolConstructor<DOVE2::SelectionTool>(
+        editor, ROOK2::SelectionTool::staticGetDefaultRole()));
+    editor.addToolConstructor(
+        toolConstructor<DummyTool>(editor, DummyTool::staticGetDefaultRole()));
+}
+
+void makeTool(DOVE2::Editor& editor, const PARR::StringID& role) {
+    ROOK2::Tool* tool = editor.addToolByRole(role);
+    TESSEL_ASSERT(tool, "application/VTDomain", __LINE__);
+}
+
+}  // namespace
+
+VTDomain* VTDomain::get() {
+    // Held once and never let go: the domain lives as long as the process.
+    static VTDomain* domain = [] {
+        auto* d = new VTDomain();
+        d->ref();
+        return d;
+    }();
+    return domain;
+}
+
+VTDomain::~VTDomain() = default;
+
+HARBOR::Util::MenuInterface VTDomain::getMenuInterface() {
+    static const HARBOR::Util::MenuInterface menu("vtGetVantorInterface", "vtprivate");
+    return menu;
+}
+
+HARBOR::AbstractDomainInterface* VTDomain::createInterface(HARBOR::Studio* studio) const {
+    return new VTDomainInterface(studio);
+}
+
+PARR::StringID VTDomain::getName() const {
+    static const PARR::StringID name("VTDomain");
+    return name;
+}
+
+PARR::StringID VTDomain::getModelClassFullName() const {
+    static const PARR::StringID name("VTQUILL.Model");
+    return name;
+}
+
+DOVE2::GlyphFactory* VTDomain::getGlyphFactory() const {
+    // Kept for the life of the process: glyphs are made through it until the last editor goes.
+    static GlyphFactory* const factory = new GlyphFactory();
+    return factory;
+}
+
+void VTDomain::initializeEdgeCreationRuleSet() {}
+
+// The model explorer's block-diagram describer, icons and tree come with the explorer; until
+// then the tree shows the framework's generic ones.
+const boost::shared_ptr<DOVE2::GetIconBase>& VTDomain::getIconController() const {
+    return DOVE2::Dove2Domain::get()->getIconController();
+}
+
+const boost::shared_ptr<DOVE2::ElementDescriberBase>& VTDomain::getElementDescriber() const {
+    return DOVE2::Dove2Domain::get()->getElementDescriber();
+}
+
+boost::shared_ptr<DOVE2::GetChildrenBase> VTDomain::getTreePopulator() {
+    return DOVE2::Dove2Domain::get()->getTreePopulator();
+}
+
+void VTDomain::installTools(DOVE2::Editor* editor) const {
+    DOVE2::AbstractDove2Domain::installTools(editor);
+    if (!editor)
+        return;
+    addToolConstructors(*editor);
+    makeTool(*editor, ROOK2::SelectionTool::staticGetDefaultRole());
+    makeTool(*editor, DOVE2::EdgeCreationTool::staticGetDefaultRole());
+    makeTool(*editor, DOVE2::DeleteTool::staticGetDefaultRole());
+}
+
+DOVE2::Dove2DomainInterface* VTDomain::createDove2Interface(HARBOR::Studio* studio) const {
+    return new VTDomainInterface(studio);
+}
+
+}  // namespace Vantor
