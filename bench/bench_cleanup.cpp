@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchGoal.h"
 #include "application/Application.h"
 #include "quill/Transaction.h"
 #include "vtdove/BlockLibrary.h"
@@ -120,6 +121,14 @@ void BM_DeleteOneBlock(benchmark::State& state) {
     deleteRepeatedly(state, m, doomed);
 }
 BENCHMARK(BM_DeleteOneBlock)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The goals above, for the summary of `./dev bench`.
+[[maybe_unused]] const bool kGoals =
+    BenchGoal::timeBelow("line clean-up, 50 branches", "BM_CleanupLineWith50Branches", 20, "us") &&
+    BenchGoal::timeBelow("delete 1,000 of 10,000 blocks", "BM_DeleteThousandBlocksOfTenThousand",
+                         10, "ms") &&
+    BenchGoal::ratioAtMost("delete one block: 100,000 blocks over 1,000",
+                           "BM_DeleteOneBlock/100000", "BM_DeleteOneBlock/1000", 1.5);
 
 }  // namespace
 

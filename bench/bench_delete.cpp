@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "BenchGoal.h"
 #include "dove2/Editor.h"
 #include "support/ModuleEditor.h"
 #include "support/QtTestApplication.h"
@@ -143,6 +144,15 @@ void BM_DeleteBlocksAndSegments(benchmark::State& state) {
     deleteAndUndo(state, open, everything, Half::Delete);
 }
 BENCHMARK(BM_DeleteBlocksAndSegments)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The goals above, for the summary of `./dev bench`.
+[[maybe_unused]] const bool kGoals =
+    BenchGoal::timeBelow("delete one block with two lines and undo, 10,000 blocks",
+                         "BM_DeleteOneBlockAndUndo/min_time:0.500", 1, "ms") &&
+    BenchGoal::timeBelow("Select All + Delete, 10,000 blocks", "BM_SelectAllDelete/iterations:3",
+                         0.5, "s") &&
+    BenchGoal::timeBelow("undo of Select All + Delete, 10,000 blocks",
+                         "BM_SelectAllDeleteUndo/iterations:3", 0.5, "s");
 
 }  // namespace
 

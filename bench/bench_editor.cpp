@@ -1,11 +1,17 @@
 // Editor costs on diagrams of growing size: opening an editor (a glyph per element), one live
-// drag step of a selected block, and one move command with its undo. The drag step and the
-// command should cost about the same on 10,000 blocks as on 100 (the ratio is printed as a
-// counter); opening grows with the diagram.
+// drag step of a selected block, one move command with its undo, and reading the selection
+// after Select All. The drag step and the command should cost about the same on 10,000 blocks
+// as on 100; opening grows with the diagram. Reading the selection grows with the selection
+// only: its cost per selected element ("per element") at 10,000 blocks should be at most 5
+// times the cost at 1,000 (the larger working set alone costs two to three times as much per
+// element; a search of the list per element would make it 10 times), and the read of 10,000
+// blocks with their lines should take under 10 ms.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <string>
 
+#include "BenchGoal.h"
 #include "dove2/Editor.h"
 #include "dove2/Graphics.h"
 #include "dove2/QUILLCommand.h"
@@ -90,6 +96,30 @@ void BM_MoveCommandAndUndo(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MoveCommandAndUndo)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_GetSelectionAfterSelectAll(benchmark::State& state) {
+    GridDiagram grid(static_cast<int>(state.range(0)));
+    TestSupport::HeadlessEditor view(grid.builder.diagram());
+    view.editor().selectAll();
+    std::size_t selected = 0;
+    for (auto _ : state) {
+        selected = view.editor().getSelection().size();
+        benchmark::DoNotOptimize(selected);
+    }
+    state.counters["selected"] = static_cast<double>(selected);
+    state.counters["per element"] = benchmark::Counter(
+        static_cast<double>(selected),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_GetSelectionAfterSelectAll)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The goals above, for the summary of `./dev bench`.
+[[maybe_unused]] const bool kGoals =
+    BenchGoal::timeBelow("read the selection after Select All, 10,000 blocks",
+                         "BM_GetSelectionAfterSelectAll/10000", 10, "ms") &&
+    BenchGoal::ratioAtMost("selection read per element: 10,000 blocks over 1,000",
+                           "BM_GetSelectionAfterSelectAll/10000",
+                           "BM_GetSelectionAfterSelectAll/1000", 5, "per element");
 
 }  // namespace
 

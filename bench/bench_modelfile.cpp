@@ -9,6 +9,7 @@
 
 #include <filesystem>
 
+#include "BenchGoal.h"
 #include "vtquill/file/ModelFileReader.h"
 #include "vtquill/file/ModelFileWriter.h"
 #include "vtquill/file/ModelGenerator.h"
@@ -140,6 +141,16 @@ void BM_MemoryPerElement(benchmark::State& state) {
     state.counters["file_bytes_per_element"] = double(f.text.size()) / double(f.elements);
 }
 BENCHMARK(BM_MemoryPerElement)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The goals above, for the summary of `./dev bench` (wall-clock seconds per run: a save
+// includes its fsyncs).
+[[maybe_unused]] const bool kGoals =
+    BenchGoal::counterBelow("load a model file of about 100,000 elements",
+                            "BM_LoadModelFile/iterations:5", "seconds", kLoadGoalSeconds, "s") &&
+    BenchGoal::counterBelow("print that model's text", "BM_SaveModelText/iterations:5", "seconds",
+                            kSaveGoalSeconds, "s") &&
+    BenchGoal::counterBelow("save that model atomically", "BM_SaveModelFile/iterations:5",
+                            "seconds", kSaveGoalSeconds, "s");
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // Scene graph benchmarks: painting cost per visible node, the custom-node image cache against
-// replaying recorded pictures, and hit testing. Painting goes into a QImage (offscreen).
+// replaying recorded pictures, hit testing, and selecting then clearing every node. Painting
+// goes into a QImage (offscreen).
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchGoal.h"
 #include "rook2/CustomNode.h"
 #include "rook2/OpenLinearPathNode.h"
 #include "rook2/RectNode.h"
@@ -179,6 +181,31 @@ void hitTest(benchmark::State& state) {
     }
 }
 BENCHMARK(hitTest)->Unit(benchmark::kMicrosecond);
+
+// Selecting every selectable node of a 10,000-node scene, then clearing the selection
+// (goal: < 5 ms for both; clearing must not cost a search of the selection per node).
+void selectAllThenClear(benchmark::State& state) {
+    ensureApplication();
+    auto scene = makeScene(10000);
+    for (const auto& node : scene->getTopLevelNodes())
+        node->setSelectable(true);
+    for (auto _ : state) {
+        for (const auto& node : scene->getTopLevelNodes())
+            node->setSelected(true);
+        scene->clearSelection();
+    }
+    state.counters["selected"] = double(scene->getTopLevelNodes().size());
+}
+BENCHMARK(selectAllThenClear)->Unit(benchmark::kMillisecond);
+
+// The goals above, for the summary of `./dev bench`.
+[[maybe_unused]] const bool kGoals =
+    BenchGoal::ratioAtMost("paint 1,000 visible nodes: 10,000 in the scene over 1,000",
+                           "paintScene/10000", "paintScene/1000", 1.3) &&
+    BenchGoal::ratioAtMost("repaint 1,000 cached custom nodes over replaying them",
+                           "repaintCachedCustomNodes", "replayPictures", 0.1) &&
+    BenchGoal::timeBelow("hit test in 10,000 nodes", "hitTest", 5, "us") &&
+    BenchGoal::timeBelow("select all then clear, 10,000 nodes", "selectAllThenClear", 5, "ms");
 
 }  // namespace
 

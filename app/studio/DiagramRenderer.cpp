@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dove2/DomainRegistry.h"
 #include "dove2/Dove2Domain.h"
 #include "dove2/GlyphFactory.h"
 #include "dove2/Graphics.h"
@@ -17,10 +16,7 @@ namespace VantorStudio {
 namespace {
 
 DOVE2::GlyphFactory& glyphFactoryFor(const QUILL::ImmutableModel& model) {
-    PARR::ErrorHolder ignored;
-    DOVE2::AbstractDove2Domain* domain =
-        DOVE2::DomainRegistry::instance().getStaticDomainForModel(model, ignored);
-    DOVE2::GlyphFactory* factory = domain ? domain->getGlyphFactory() : nullptr;
+    DOVE2::GlyphFactory* factory = DOVE2::Dove2Domain::forModel(model)->getGlyphFactory();
     return factory ? *factory : *DOVE2::Dove2Domain::get()->getGlyphFactory();
 }
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace VantorStudio {
 
@@ -27,6 +28,26 @@ StudioPrompts::UnsavedChangesAnswer DialogPrompts::askUnsavedChanges(const std::
         default:
             return UnsavedChangesAnswer::Cancel;
     }
+}
+
+StudioPrompts::RecoveryAnswer DialogPrompts::askRecoverUnsavedWork(const std::string& modelName,
+                                                                   const std::string& modelFile) {
+    QMessageBox box(QMessageBox::Question, QObject::tr("Recover unsaved work"),
+                    QObject::tr("The studio ended without saving the changes to the model \"%1\".")
+                        .arg(QString::fromStdString(modelName)),
+                    QMessageBox::NoButton, parent_);
+    box.setInformativeText(modelFile.empty()
+                               ? QObject::tr("The model was never saved. Open the recovered work?")
+                               : QObject::tr("Open the recovered work instead of %1?")
+                                     .arg(QString::fromStdString(modelFile)));
+    QPushButton* recover = box.addButton(QObject::tr("Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QObject::tr("Discard"), QMessageBox::DestructiveRole);
+    box.addButton(QObject::tr("Ask Again Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(recover);
+    box.exec();
+    if (box.clickedButton() == recover)
+        return RecoveryAnswer::Recover;
+    return box.clickedButton() == discard ? RecoveryAnswer::Discard : RecoveryAnswer::Keep;
 }
 
 std::string DialogPrompts::chooseFileToOpen() {

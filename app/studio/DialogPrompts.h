@@ -13,6 +13,8 @@ public:
     explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
 
     UnsavedChangesAnswer askUnsavedChanges(const std::string& modelName) override;
+    RecoveryAnswer askRecoverUnsavedWork(const std::string& modelName,
+                                         const std::string& modelFile) override;
     std::string chooseFileToOpen() override;
     std::string chooseFileToSave(const std::string& modelName,
                                  const std::string& suggestedPath) override;

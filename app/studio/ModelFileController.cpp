@@ -1,6 +1,7 @@
 #include "ModelFileController.h"
 
 #include "dove2/Editor.h"
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 #include "dove2/explorer/TreeComponent.h"
 #include "harbor/Studio.h"
@@ -39,14 +40,15 @@ OpenModel* ModelFileController::openFile(const std::string& path) {
         openFirstDiagram(*open);
         return open;
     }
-    VTQUILL::File::ModelFileReader::Result loaded = VTQUILL::File::ModelFileReader().load(path);
-    if (!loaded.ok()) {
-        prompts_.showError("Cannot open the model", loaded.error->message());
-        return nullptr;
-    }
-    OpenModel& model = adopt(loaded.model, path);
-    openFirstDiagram(model);
-    return &model;
+    return loadAndOpen(path, path, "Cannot open the model");
+}
+
+OpenModel* ModelFileController::openRecovered(const std::string& stateFile,
+                                              const std::string& modelFile) {
+    OpenModel* model = loadAndOpen(stateFile, modelFile, "Cannot recover the model");
+    if (model && model->history)
+        model->history->markUnsaved();
+    return model;
 }
 
 bool ModelFileController::save(OpenModel& model) {
@@ -78,10 +80,14 @@ bool ModelFileController::saveTo(OpenModel& model, const std::string& path) {
 bool ModelFileController::close(OpenModel& model) {
     if (!resolveUnsavedChanges(model))
         return false;
+    if (modelClosing_)
+        modelClosing_(model);
     const VTQUILL::Model root = model.root;
-    PARR::ErrorHolder ignored;
-    if (DOVE2::StudioApp* application = app())
-        application->closeModel(root, ignored);
+    if (DOVE2::StudioApp* application = app()) {
+        PARR::ErrorHolder errors;
+        application->closeModel(root, errors);
+        DOVE2::warnOfFailure("Closing the editors of \"" + model.name() + "\"", errors);
+    }
     if (DOVE2::TreeComponent* tree = treeOf(studio_))
         tree->removeModel(root);
     models_.remove(root);
@@ -110,6 +116,20 @@ std::vector<DOVE2::Editor*> ModelFileController::editorsOf(const OpenModel& mode
     return editors;
 }
 
+// Loads `file` as the model of `filePath`, adopts it and opens its first diagram; null, with
+// the error shown under `failureTitle`, when it cannot be loaded.
+OpenModel* ModelFileController::loadAndOpen(const std::string& file, const std::string& filePath,
+                                            const char* failureTitle) {
+    VTQUILL::File::ModelFileReader::Result loaded = VTQUILL::File::ModelFileReader().load(file);
+    if (!loaded.ok()) {
+        prompts_.showError(failureTitle, loaded.error->message());
+        return nullptr;
+    }
+    OpenModel& model = adopt(loaded.model, filePath);
+    openFirstDiagram(model);
+    return &model;
+}
+
 OpenModel& ModelFileController::adopt(const VTQUILL::Model& root, const std::string& filePath) {
     OpenModel& model = models_.add(root, filePath);
     if (DOVE2::TreeComponent* tree = treeOf(studio_))
@@ -123,8 +143,9 @@ void ModelFileController::openFirstDiagram(const OpenModel& model) {
     const auto diagrams = model.root.getDiagrams();
     if (!application || diagrams.empty())
         return;
-    PARR::ErrorHolder ignored;
-    application->openEditor(diagrams.front(), ignored);
+    PARR::ErrorHolder errors;
+    application->openEditor(diagrams.front(), errors);
+    DOVE2::warnOfFailure("Cannot open the diagram of \"" + model.name() + "\"", errors);
 }
 
 // True when the model may close: it has no unsaved changes, the user discards them, or they

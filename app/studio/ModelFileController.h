@@ -23,7 +23,9 @@ namespace VantorStudio {
 //
 // Loading and saving go through the model file reader and writer: a file that cannot be
 // loaded opens nothing (the error, naming the file, is shown through the prompts), and a save
-// is atomic; a save marks the model's editors clean. Every question goes through the prompts.
+// is atomic; a save marks the model's editors clean. A model that loads but whose editor
+// cannot be opened stays open in the tree, and why the editor failed is told to the user
+// (DOVE2::warnOfFailure: stderr and the status bar). Every question goes through the prompts.
 // The studio, the models and the prompts must outlive the controller.
 class ModelFileController {
 public:
@@ -34,6 +36,11 @@ public:
     OpenModel* newModel();
     // Asks for a file and opens it (see openFile); null when the user cancelled.
     OpenModel* open();
+    // Opens unsaved work that the autosave kept: the model in `stateFile` (a model file), as
+    // the model of `modelFile` (empty: a model never saved), with unsaved changes (dirty
+    // until saved; a save writes `modelFile`). Shown in the tree, its first top-level diagram
+    // opened. Null, with the error shown, when the state cannot be loaded.
+    OpenModel* openRecovered(const std::string& stateFile, const std::string& modelFile);
     // Opens the model file at `path`: a file open already is only brought to the front; else
     // the model is loaded, shown in the tree and its first top-level diagram opened. Null, with
     // the error shown, when the file cannot be loaded.
@@ -60,8 +67,14 @@ public:
     void setModelsChangedCallback(std::function<void()> callback) {
         modelsChanged_ = std::move(callback);
     }
+    // Told when the user closes a model (saved or not), right before it leaves the list.
+    void setModelClosingCallback(std::function<void(const OpenModel&)> callback) {
+        modelClosing_ = std::move(callback);
+    }
 
 private:
+    OpenModel* loadAndOpen(const std::string& file, const std::string& filePath,
+                           const char* failureTitle);
     OpenModel& adopt(const VTQUILL::Model& root, const std::string& filePath);
     void openFirstDiagram(const OpenModel& model);
     bool resolveUnsavedChanges(OpenModel& model);
@@ -72,6 +85,7 @@ private:
     OpenModels& models_;
     StudioPrompts& prompts_;
     std::function<void()> modelsChanged_;
+    std::function<void(const OpenModel&)> modelClosing_;
 };
 
 }  // namespace VantorStudio

@@ -1,5 +1,6 @@
 #include "NavigateUpOpener.h"
 
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 
 namespace VantorStudio {
@@ -30,8 +31,9 @@ void NavigateUpOpener::handle(const DOVE2::NavigateUpRequest& request) {
     const DOVE2::Diagram parent = parentOf(request.getObject());
     if (!parent.isValid())
         return;
-    PARR::ErrorHolder ignored;
-    app_.openEditor(parent, ignored);
+    PARR::ErrorHolder errors;
+    app_.openEditor(parent, errors);
+    DOVE2::warnOfFailure("Cannot open " + parent.getFullName(), errors);
 }
 
 }  // namespace VantorStudio

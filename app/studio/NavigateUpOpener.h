@@ -13,7 +13,8 @@ namespace VantorStudio {
 // Opens the diagram above the one being left, for a studio whose application is the
 // framework's own DOVE2::StudioApp (a domain's application answers navigate-up requests
 // itself): the diagram holding the element that owns the request's diagram. A top-level
-// diagram has nothing above it; the request then opens nothing. Subscribes to the
+// diagram has nothing above it; the request then opens nothing. Why the diagram above cannot
+// be opened is told to the user (DOVE2::warnOfFailure). Subscribes to the
 // application's navigate-up service for its own life; the application must outlive it.
 class NavigateUpOpener : public WREN::Listener {
 public:

@@ -8,6 +8,7 @@
 #include "dove2/StudioFactory.h"
 #include "harbor/StudioComponentFactoryManager.h"
 #include "quill/ReportOfChanges.h"
+#include "tessel/Diagnostics.h"
 
 namespace VantorStudio {
 
@@ -107,6 +108,9 @@ void PropertyBrowserComponent::registerFactory() {
         manager.registerObject(PARR::Holder<HARBOR::StudioComponentFactory>(
                                    new DOVE2::StudioFactory<PropertyBrowserComponent>(kTypeName)),
                                errors);
+        if (errors.hasError())
+            TESSEL::Diagnostics::print("Cannot register the component " + std::string(kTypeName) +
+                                       ": " + errors.message() + "\n");
         return !errors.hasError();
     }();
     (void)registered;

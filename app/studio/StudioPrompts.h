@@ -10,6 +10,8 @@ namespace VantorStudio {
 class StudioPrompts {
 public:
     enum class UnsavedChangesAnswer { Save, Discard, Cancel };
+    // Recover: open the work; Discard: drop it for good; Keep: ask again at the next start.
+    enum class RecoveryAnswer { Recover, Discard, Keep };
 
     virtual ~StudioPrompts() = default;
 
@@ -21,6 +23,10 @@ public:
     // the user cancelled.
     virtual std::string chooseFileToSave(const std::string& modelName,
                                          const std::string& suggestedPath) = 0;
+    // What to do with the unsaved work on the model named `modelName` (of the file `modelFile`;
+    // empty for a model never saved) that a studio left when it ended without closing it.
+    virtual RecoveryAnswer askRecoverUnsavedWork(const std::string& modelName,
+                                                 const std::string& modelFile) = 0;
     // Shows an error (a file that cannot be loaded or saved): `title` says what failed,
     // `message` names the file and the cause.
     virtual void showError(const std::string& title, const std::string& message) = 0;

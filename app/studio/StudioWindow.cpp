@@ -15,17 +15,20 @@
 #include "DialogPrompts.h"
 #include "DocumentTabs.h"
 #include "EditActions.h"
+#include "ModelAutosaver.h"
 #include "ModelFileController.h"
 #include "ModuleLoader.h"
 #include "NavigateUpOpener.h"
 #include "PaletteBar.h"
 #include "PropertyBrowserComponent.h"
 #include "QtDialogService.h"
+#include "RecoveryStore.h"
 #include "StatusReporter.h"
 #include "StudioApplicationFactory.h"
 #include "StudioStartup.h"
 #include "TreeSelectionOpener.h"
 #include "dove2/Editor.h"
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 #include "dove2/UndoHistoryTarget.h"
 #include "dove2/explorer/TreeComponent.h"
@@ -41,16 +44,6 @@ namespace {
 constexpr const char* kDefaultTitle = "Vantor Studio";
 // The initial view of a diagram shows all of it, but magnifies a small one no more than this.
 constexpr double kMaxInitialZoom = 1.5;
-
-QAction* findAction(const QMenu* menu, const QString& text) {
-    if (!menu)
-        return nullptr;
-    for (QAction* action : menu->actions()) {
-        if (action->text().remove('&') == text)
-            return action;
-    }
-    return nullptr;
-}
 
 // The "name" attribute of the model object of `model`; empty when it has none.
 std::string modelNameOf(const QUILL::ImmutableModel& model) {
@@ -87,15 +80,24 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
     editActions_ = new EditActions(this);
     docks_ = std::make_unique<ComponentDocks>(*this, *studio_);
     files_ = std::make_unique<ModelFileController>(*studio_, models_, *prompts_);
+    recovery_ = std::make_unique<RecoveryStore>(RecoveryStore::defaultFolder());
+    autosaver_ = std::make_unique<ModelAutosaver>(models_, *recovery_);
     dialogs_ = std::make_unique<QtDialogService>(this);
     buildMenus();
 
     tabs_->setFocusedCallback([this](int index) { onTabFocused(index); });
     tabs_->setCloseCallback([this](HARBOR::StudioComponentBase& c) { closeTab(c); });
-    models_.setHistoryChangedCallback([this](const OpenModel&) { refreshState(); });
-    models_.setClosedElsewhereCallback(
-        [this](const OpenModel&) { QTimer::singleShot(0, this, [this] { refreshState(); }); });
+    models_.setHistoryChangedCallback([this](const OpenModel& model) {
+        autosaver_->modelChanged(model);
+        refreshState();
+    });
+    models_.setClosedElsewhereCallback([this](const OpenModel& model) {
+        autosaver_->modelClosed(model);
+        QTimer::singleShot(0, this, [this] { refreshState(); });
+    });
     files_->setModelsChangedCallback([this] { refreshState(); });
+    files_->setModelClosingCallback(
+        [this](const OpenModel& model) { autosaver_->modelClosed(model); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             [this] { editActions_->refresh(); });
 
@@ -106,8 +108,10 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
 StudioWindow::~StudioWindow() {
     activeEditorListener_.disconnect();
     treeOpener_.reset();
-    PARR::ErrorHolder ignored;
-    studio_->shutDown(ignored);
+    autosaver_->discardAll();
+    PARR::ErrorHolder errors;
+    studio_->shutDown(errors);
+    DOVE2::warnOfFailure("Shutting the studio down", errors);
     WREN::Listener::disconnect();
     palette_->showPaletteOf(nullptr);
     editActions_->setEditor(nullptr);
@@ -126,6 +130,29 @@ QString StudioWindow::composeTitle(const std::string& studioTitle, const std::st
 void StudioWindow::openFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths)
         files_->openFile(path);
+}
+
+int StudioWindow::recoverUnsavedWork() {
+    using Answer = StudioPrompts::RecoveryAnswer;
+    int recovered = 0;
+    for (const RecoveryRecord& record : recovery_->pending()) {
+        if (!record.modelFile.empty() && models_.findByFile(record.modelFile))
+            continue;
+        switch (prompts_->askRecoverUnsavedWork(record.modelName, record.modelFile)) {
+            case Answer::Recover:
+                if (OpenModel* model = files_->openRecovered(record.stateFile, record.modelFile)) {
+                    autosaver_->adoptRecord(*model, record.key);
+                    ++recovered;
+                }
+                break;
+            case Answer::Discard:
+                recovery_->remove(record.key);
+                break;
+            case Answer::Keep:
+                break;
+        }
+    }
+    return recovered;
 }
 
 DOVE2::StudioApp* StudioWindow::app() const {
@@ -159,14 +186,6 @@ PropertyBrowserComponent* StudioWindow::propertyBrowser() const {
         studio_->getComponent(PropertyBrowserComponent::kComponentName));
 }
 
-QAction* StudioWindow::fileAction(const QString& text) const {
-    return findAction(fileMenu_, text);
-}
-
-QAction* StudioWindow::viewAction(const QString& text) const {
-    return findAction(viewMenu_, text);
-}
-
 void StudioWindow::closeEvent(QCloseEvent* event) {
     if (files_->confirmQuit())
         event->accept();
@@ -183,18 +202,20 @@ void StudioWindow::buildMenus() {
 }
 
 void StudioWindow::buildFileMenu() {
-    fileMenu_ = menuBar()->addMenu(tr("&File"));
-    fileMenu_->addAction(tr("&New"), QKeySequence::New, this, [this] { files_->newModel(); });
-    fileMenu_->addAction(tr("&Open..."), QKeySequence::Open, this, [this] { files_->open(); });
-    fileMenu_->addSeparator();
-    fileMenu_->addAction(tr("&Save"), QKeySequence::Save, this,
-                         [this] { withActiveModel(&ModelFileController::save); });
-    fileMenu_->addAction(tr("Save &As..."), QKeySequence::SaveAs, this,
-                         [this] { withActiveModel(&ModelFileController::saveAs); });
-    fileMenu_->addAction(tr("&Close"), QKeySequence::Close, this,
-                         [this] { withActiveModel(&ModelFileController::close); });
-    fileMenu_->addSeparator();
-    fileMenu_->addAction(tr("&Quit"), QKeySequence::Quit, this, [this] { close(); });
+    QMenu* menu = menuBar()->addMenu(tr("&File"));
+    FileActions& a = fileActions_;
+    a.newModel =
+        menu->addAction(tr("&New"), QKeySequence::New, this, [this] { files_->newModel(); });
+    a.open = menu->addAction(tr("&Open..."), QKeySequence::Open, this, [this] { files_->open(); });
+    menu->addSeparator();
+    a.save = menu->addAction(tr("&Save"), QKeySequence::Save, this,
+                             [this] { withActiveModel(&ModelFileController::save); });
+    a.saveAs = menu->addAction(tr("Save &As..."), QKeySequence::SaveAs, this,
+                               [this] { withActiveModel(&ModelFileController::saveAs); });
+    a.close = menu->addAction(tr("&Close"), QKeySequence::Close, this,
+                              [this] { withActiveModel(&ModelFileController::close); });
+    menu->addSeparator();
+    a.quit = menu->addAction(tr("&Quit"), QKeySequence::Quit, this, [this] { close(); });
 }
 
 void StudioWindow::buildEditMenu() {
@@ -207,23 +228,25 @@ void StudioWindow::buildEditMenu() {
 }
 
 void StudioWindow::buildViewMenu() {
-    viewMenu_ = menuBar()->addMenu(tr("&View"));
-    viewMenu_->addAction(tr("Zoom &In"), QKeySequence::ZoomIn, this, [this] {
+    QMenu* menu = menuBar()->addMenu(tr("&View"));
+    ViewActions& a = viewActions_;
+    a.zoomIn = menu->addAction(tr("Zoom &In"), QKeySequence::ZoomIn, this, [this] {
         if (ROOK2::Canvas* canvas = activeCanvas())
             canvas->zoomIn();
     });
-    viewMenu_->addAction(tr("Zoom &Out"), QKeySequence::ZoomOut, this, [this] {
+    a.zoomOut = menu->addAction(tr("Zoom &Out"), QKeySequence::ZoomOut, this, [this] {
         if (ROOK2::Canvas* canvas = activeCanvas())
             canvas->zoomOut();
     });
-    viewMenu_->addAction(tr("&Fit to View"), QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] {
-        if (ROOK2::Canvas* canvas = activeCanvas())
-            canvas->fitToView();
-    });
-    viewMenu_->addAction(tr("Go &Up"), QKeySequence(Qt::ALT | Qt::Key_Up), this,
-                         [this] { navigateUp(); });
-    viewMenu_->addSeparator();
-    viewMenu_->addAction(palette_->toggleViewAction());
+    a.fitToView =
+        menu->addAction(tr("&Fit to View"), QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] {
+            if (ROOK2::Canvas* canvas = activeCanvas())
+                canvas->fitToView();
+        });
+    a.goUp = menu->addAction(tr("Go &Up"), QKeySequence(Qt::ALT | Qt::Key_Up), this,
+                             [this] { navigateUp(); });
+    menu->addSeparator();
+    menu->addAction(palette_->toggleViewAction());
 }
 
 // --- Studio -----------------------------------------------------------------------------------
@@ -236,16 +259,10 @@ void StudioWindow::startStudio() {
     studio_->notices().connect(static_cast<WREN::Listener&>(*this),
                                [this](const HARBOR::StudioNotice& n) { onNotice(n); });
     studio_->setApp(StudioApplicationFactory::make());
-    PARR::ErrorHolder errors;
-    studio_->createComponent(DOVE2::TreeComponent::staticGetTypeName(),
-                             DOVE2::TreeComponent::kComponentName, errors);
-    studio_->createComponent(PropertyBrowserComponent::staticGetTypeName(),
-                             PropertyBrowserComponent::kComponentName, errors);
-    for (HARBOR::StudioComponentBase* component : studio_->getComponents())
-        component->initialize(errors);
-    studio_->start(errors);
-    if (errors.hasError())
-        status_->showError(errors.message());
+    StudioStartup::startStudio(*studio_, {{DOVE2::TreeComponent::staticGetTypeName(),
+                                           DOVE2::TreeComponent::kComponentName},
+                                          {PropertyBrowserComponent::staticGetTypeName(),
+                                           PropertyBrowserComponent::kComponentName}});
     if (DOVE2::StudioApp* application = app();
         application && StudioApplicationFactory::isFrameworkApplication(*application)) {
         treeOpener_ = std::make_unique<TreeSelectionOpener>(*application);
@@ -341,10 +358,11 @@ void StudioWindow::closeTab(HARBOR::StudioComponentBase& component) {
     DOVE2::StudioApp* application = app();
     if (!editor || !application)
         return;
+    // Closing destroys the editor: its name is read first.
+    const std::string what = "Closing the editor \"" + editor->getName() + "\"";
     PARR::ErrorHolder errors;
     application->closeEditor(editor, errors);
-    if (errors.hasError())
-        status_->showError(errors.message());
+    DOVE2::warnOfFailure(what, errors);
 }
 
 // A single-window studio keeps its window while models are open: they stay in the tree after
@@ -404,10 +422,8 @@ void StudioWindow::refreshState() {
     tabs_->refreshTitles();
     editActions_->refresh();
     const bool haveModel = activeModel() != nullptr;
-    for (const QString& text : {QString("Save"), QString("Save As..."), QString("Close")}) {
-        if (QAction* action = fileAction(text))
-            action->setEnabled(haveModel);
-    }
+    for (QAction* action : {fileActions_.save, fileActions_.saveAs, fileActions_.close})
+        action->setEnabled(haveModel);
     updateTitle();
 }
 

@@ -11,7 +11,6 @@
 #include "wren/Listener.h"
 
 class QAction;
-class QMenu;
 
 namespace DOVE2 {
 class Editor;
@@ -31,11 +30,13 @@ namespace VantorStudio {
 class ComponentDocks;
 class DocumentTabs;
 class EditActions;
+class ModelAutosaver;
 class ModelFileController;
 class PaletteBar;
 class NavigateUpOpener;
 class PropertyBrowserComponent;
 class QtDialogService;
+class RecoveryStore;
 class StatusReporter;
 class StudioPrompts;
 class TreeSelectionOpener;
@@ -57,6 +58,12 @@ class TreeSelectionOpener;
 // Closing the window asks about every model with unsaved changes (Save / Discard / Cancel;
 // Cancel keeps the window open); destroying it shuts the studio down and closes its models.
 // Questions go through the StudioPrompts given (Qt dialogs when none is given).
+//
+// Unsaved work is kept for recovery (ModelAutosaver, in the RecoveryStore's default folder):
+// a studio that crashes loses at most one autosave interval of work, and the next studio
+// offers it back (recoverUnsavedWork, which the program calls once its window shows).
+// Destroying the window drops the records of its models: their fate was decided when they
+// closed.
 class StudioWindow : public QMainWindow, private WREN::Listener {
     Q_OBJECT
 public:
@@ -70,8 +77,29 @@ public:
     static QString composeTitle(const std::string& studioTitle, const std::string& modelName,
                                 bool dirty);
 
+    // The actions of the File and View menus.
+    struct FileActions {
+        QAction* newModel = nullptr;
+        QAction* open = nullptr;
+        QAction* save = nullptr;
+        QAction* saveAs = nullptr;
+        QAction* close = nullptr;
+        QAction* quit = nullptr;
+    };
+    struct ViewActions {
+        QAction* zoomIn = nullptr;
+        QAction* zoomOut = nullptr;
+        QAction* fitToView = nullptr;
+        QAction* goUp = nullptr;
+    };
+
     // Opens the model files in order (see ModelFileController::openFile).
     void openFiles(const std::vector<std::string>& paths);
+    // Offers, one by one, the unsaved work that studios which ended without closing their
+    // models left (RecoveryStore::pending), except work on a model file open already: work the
+    // user recovers opens with unsaved changes, work discarded is dropped, work kept is
+    // offered again next time. Returns the number of models recovered.
+    int recoverUnsavedWork();
 
     HARBOR::Studio& studio() const { return *studio_; }
     // The studio's application; null only after the studio went.
@@ -87,14 +115,16 @@ public:
     EditActions& editActions() const { return *editActions_; }
     PaletteBar& palette() const { return *palette_; }
     StatusReporter& status() const { return *status_; }
+    ModelAutosaver& autosaver() const { return *autosaver_; }
     ComponentDocks& docks() const { return *docks_; }
     QtDialogService& dialogs() const { return *dialogs_; }
     DOVE2::TreeComponent* tree() const;
     PropertyBrowserComponent* propertyBrowser() const;
 
-    // The menu actions, by their menu text ("&Save" is "Save"); null for an unknown text.
-    QAction* fileAction(const QString& text) const;
-    QAction* viewAction(const QString& text) const;
+    const FileActions& fileActions() const { return fileActions_; }
+    const ViewActions& viewActions() const { return viewActions_; }
+    // Edit > Block Parameters...: enabled while one block is selected.
+    QAction* blockParametersAction() const { return blockParameters_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +157,8 @@ private:
     OpenModels models_;
     std::unique_ptr<HARBOR::Studio> studio_;
     std::unique_ptr<ModelFileController> files_;
+    std::unique_ptr<RecoveryStore> recovery_;
+    std::unique_ptr<ModelAutosaver> autosaver_;
     std::unique_ptr<StatusReporter> status_;
     std::unique_ptr<ComponentDocks> docks_;
     std::unique_ptr<QtDialogService> dialogs_;
@@ -135,8 +167,8 @@ private:
     DocumentTabs* tabs_;
     PaletteBar* palette_;
     EditActions* editActions_;
-    QMenu* fileMenu_ = nullptr;
-    QMenu* viewMenu_ = nullptr;
+    FileActions fileActions_;
+    ViewActions viewActions_;
     QAction* blockParameters_ = nullptr;
     // The model last worked on (for File > Close without an active editor).
     const QUILL::Deviant* lastModel_ = nullptr;

@@ -1,5 +1,6 @@
 #include "TreeSelectionOpener.h"
 
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 
 namespace VantorStudio {
@@ -33,8 +34,9 @@ void TreeSelectionOpener::handle(const DOVE2::TreeSelectionChangedEvent& event) 
     const DOVE2::Diagram diagram = diagramFor(event.lastSelection());
     if (!diagram.isValid())
         return;
-    PARR::ErrorHolder ignored;
-    app_.openEditor(diagram, ignored);
+    PARR::ErrorHolder errors;
+    app_.openEditor(diagram, errors);
+    DOVE2::warnOfFailure("Cannot open " + diagram.getFullName(), errors);
 }
 
 }  // namespace VantorStudio

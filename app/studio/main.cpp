@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
         return render(*line);
     VantorStudio::StudioWindow window;
     window.show();
+    window.recoverUnsavedWork();
     window.openFiles(line->modelFiles);
     return app.exec();
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
+#include <limits>
 #include <optional>
+#include <utility>
 
 #include "application/Application.h"
+#include "application/Rounding.h"
 #include "application/SegmentSplitter.h"
 #include "tessel/WarningService.h"
 
@@ -22,19 +24,14 @@ double length(const Point& v) {
     return std::sqrt(v.x * v.x + v.y * v.y);
 }
 
-// Halves away from zero.
-double roundHalfAway(double v) {
-    return v >= 0 ? std::floor(v + 0.5) : std::ceil(v - 0.5);
-}
-
 // The absolute position of a segment's end element; nothing for an end attached to nothing.
-std::optional<Point> endPosition(const QUILL::ImmutableClassObject& element) {
-    QUILL::Deviant* instance = element.getDeviant();
-    const QUILL::ObjectId id = element.getObjectId();
-    const QUILL::ObjectState* state = instance && id ? instance->find(id) : nullptr;
-    if (!state || !state->type->isKindOf(DOVE2::ModelSchema::get().graphElement))
+// The data model keeps every attached end valid (a destroyed element is detached from the
+// segments that end at it), so an end that is attached is a live graph node.
+std::optional<Point> positionOf(const QUILL::ImmutableClassObject& end) {
+    if (end.getObjectId() == QUILL::kNoObject)
         return std::nullopt;
-    return Application::getAbsolutePosition(DOVE2::GraphElement(instance, id));
+    return Application::getAbsolutePosition(
+        DOVE2::GraphElement(end.getDeviant(), end.getObjectId()));
 }
 
 bool endsAt(const VTQUILL::ImmutableSegment& segment, const QUILL::ImmutableClassObject& node) {
@@ -51,57 +48,6 @@ bool inTransaction(const VTQUILL::Segment& segment) {
     return segment.getDeviant() && segment.getDeviant()->inTransaction();
 }
 
-// A segment's vertices and end elements, read from its state with one lookup. The path
-// refers into the model: valid until the next change.
-struct EdgeView {
-    const PARR::Path& path;
-    QUILL::ImmutableClassObject src;
-    QUILL::ImmutableClassObject dst;
-};
-
-EdgeView readEdge(const VTQUILL::Segment& segment, const DOVE2::ModelSchema& schema) {
-    const QUILL::ObjectState& state = segment.state();
-    if (!state.type->isKindOf(schema.graphEdge))
-        return {segment.getPath(), segment.getSrcElement(), segment.getDstElement()};
-    auto end = [&](const QUILL::Attribute& attribute) {
-        const QUILL::ObjectId id =
-            std::get<QUILL::ObjectRef>(state.values[attribute.getIndex()]).id;
-        return id == QUILL::kNoObject ? QUILL::ImmutableClassObject()
-                                      : QUILL::ImmutableClassObject(segment.getDeviant(), id);
-    };
-    return {std::get<PARR::Path>(state.values[schema.path.getIndex()]), end(schema.src),
-            end(schema.dst)};
-}
-
-// The ids of the joint's edges, in their order (what getEdges lists), read in place.
-const QUILL::RefList& edgeIdsOf(const VTQUILL::SolderJoint& joint) {
-    return joint.get<QUILL::RefList>(DOVE2::ModelSchema::get().edges);
-}
-
-std::size_t edgeCount(const VTQUILL::SolderJoint& joint) {
-    return edgeIdsOf(joint).size();
-}
-
-// The state of the object if it is a live segment; null otherwise.
-const QUILL::ObjectState* segmentState(QUILL::Deviant* instance, QUILL::ObjectId id,
-                                       const QUILL::Type& segmentType) {
-    const QUILL::ObjectState* state = instance && id ? instance->find(id) : nullptr;
-    return state && state->type->isKindOf(segmentType) ? state : nullptr;
-}
-
-// The smallest power of two that is at least n (and at least 16).
-std::size_t tableSizeFor(std::size_t n) {
-    std::size_t size = 16;
-    while (size < n)
-        size *= 2;
-    return size;
-}
-
-std::size_t hashOf(QUILL::ObjectId id) {
-    std::uint64_t h = static_cast<std::uint64_t>(id) * 0x9E3779B97F4A7C15ull;
-    return static_cast<std::size_t>(h ^ (h >> 32));
-}
-
 PARR::Path reversed(PARR::Path path) {
     path.reverse();
     return path;
@@ -109,18 +55,13 @@ PARR::Path reversed(PARR::Path path) {
 
 }  // namespace
 
-LineCleanup::LineCleanup(const VTQUILL::Line& line)
-    : line_(line), schema_(DOVE2::ModelSchema::get()) {}
+LineCleanup::LineCleanup(const VTQUILL::Line& line) : line_(line) {}
 
 void LineCleanup::run() {
     if (!line_.isValid())
         return;
-    positions_.assign(tableSizeFor(2 * line_.getContainedCount()), PositionSlot());
-    positionCount_ = 0;
-    // Phase 1 changes paths only, so one walk over the line's children serves phases 1 and 2.
-    workList_.clear();
-    collectSegments(&workList_);
-    removeVerticesAtEndsOfSegments();
+    removeVerticesAtEnds();
+    collectSolderJoints();
     separateOverlappingBranches();
     settleJointDegrees();
     removeStraightRunVertices();
@@ -128,27 +69,8 @@ void LineCleanup::run() {
 
 // --- Phase 1: end vertices -----------------------------------------------------------------
 
-void LineCleanup::collectSegments(std::vector<VTQUILL::SolderJoint>* joints) {
-    segments_.clear();
-    QUILL::Deviant* instance = line_.getDeviant();
-    const VTQUILL::Schema& schema = VTQUILL::Schema::get();
-    for (QUILL::ObjectId c = line_.state().firstChild; c != QUILL::kNoObject;) {
-        const QUILL::ObjectState& child = *instance->find(c);
-        if (child.type->isKindOf(schema.segment))
-            segments_.emplace_back(instance, c);
-        else if (joints && child.type->isKindOf(schema.solderJoint))
-            joints->emplace_back(instance, c);
-        c = child.nextSibling;
-    }
-}
-
 void LineCleanup::removeVerticesAtEnds() {
-    collectSegments();
-    removeVerticesAtEndsOfSegments();
-}
-
-void LineCleanup::removeVerticesAtEndsOfSegments() {
-    for (const VTQUILL::Segment& segment : segments_) {
+    for (const VTQUILL::Segment& segment : line_.getSegments()) {
         std::optional<PARR::Path> path = withoutEndVertices(segment);
         if (path || !inTransaction(segment))
             segment.setPath(path ? *path : segment.getPath());
@@ -156,7 +78,7 @@ void LineCleanup::removeVerticesAtEndsOfSegments() {
 }
 
 std::optional<PARR::Path> LineCleanup::withoutEndVertices(const VTQUILL::Segment& segment) {
-    const EdgeView edge = readEdge(segment, schema_);
+    const auto edge = segment.getGeometry();
     const PARR::Path& path = edge.path;
     std::size_t first = 0;
     std::size_t end = path.size();
@@ -182,15 +104,7 @@ std::optional<PARR::Path> LineCleanup::withoutEndVertices(const VTQUILL::Segment
 // --- Phase 2: work list --------------------------------------------------------------------
 
 void LineCleanup::collectSolderJoints() {
-    workList_.clear();
-    QUILL::Deviant* instance = line_.getDeviant();
-    const QUILL::Type& type = VTQUILL::Schema::get().solderJoint;
-    for (QUILL::ObjectId c = line_.state().firstChild; c != QUILL::kNoObject;) {
-        const QUILL::ObjectState& child = *instance->find(c);
-        if (child.type->isKindOf(type))
-            workList_.emplace_back(instance, c);
-        c = child.nextSibling;
-    }
+    workList_ = line_.getSolderJoints().toVector();
 }
 
 // --- Phase 3: overlapping branches ---------------------------------------------------------
@@ -215,6 +129,36 @@ void LineCleanup::separateBranchesAt(const VTQUILL::SolderJoint& joint) {
     }
 }
 
+std::size_t LineCleanup::groupBranchesByDirection(const VTQUILL::SolderJoint& joint) {
+    std::size_t count = 0;
+    const Point p = joint.getPosition();
+    // The data model keeps a joint's edge list and its segments' ends in agreement: every
+    // entry is a live segment of the joint.
+    for (const QUILL::ImmutableClassObject& edge : joint.getEdges()) {
+        const VTQUILL::Segment segment(edge.getDeviant(), edge.getObjectId());
+        // A branch without vertices towards an end attached to nothing has no direction: it
+        // cannot overlap anything, and there is nothing to warn about.
+        const std::optional<Point> neighbour = neighbourPoint(segment, joint);
+        if (!neighbour)
+            continue;
+        const Point d = *neighbour - p;
+        const Point r = roundHalfAwayFromZero(d);
+        const double rLength = length(r);
+        const Point u = rLength > 0.0001 ? Point(r.x / rLength, r.y / rLength) : Point();
+        const double len = d.x * u.x + d.y * u.y;
+        if (isNearZero(len)) {
+            // Too short to have a direction: it cannot overlap anything.
+            if (!segment.getPath().empty())
+                TESSEL::warning(kZeroLengthId, kZeroLengthText);
+            continue;
+        }
+        DirectionGroup& group = groupFor(count, u);
+        group.minDistance = std::min(group.minDistance, len);
+        group.segments.push_back(segment);
+    }
+    return count;
+}
+
 DirectionGroup& LineCleanup::groupFor(std::size_t& count, const Point& u) {
     const DirectionGroup::Order before;
     // A joint has few directions: a linear search finds the first group not before u.
@@ -235,39 +179,6 @@ DirectionGroup& LineCleanup::groupFor(std::size_t& count, const Point& u) {
     DirectionGroup& added = groups_[index];
     added.direction = u;
     return added;
-}
-
-std::size_t LineCleanup::groupBranchesByDirection(const VTQUILL::SolderJoint& joint) {
-    std::size_t count = 0;
-    // The joint's stored position and a copy of its edge list (in a buffer kept for the run),
-    // read from its state with one lookup.
-    const QUILL::ObjectState& jointState = joint.state();
-    const Point p = std::get<Point>(jointState.values[schema_.position.getIndex()]);
-    edgeIds_ = std::get<QUILL::RefList>(jointState.values[schema_.edges.getIndex()]);
-    QUILL::Deviant* instance = joint.getDeviant();
-    const QUILL::Type& segmentType = VTQUILL::Schema::get().segment;
-    for (const QUILL::ObjectId edgeId : edgeIds_) {
-        const QUILL::ObjectState* state = segmentState(instance, edgeId, segmentType);
-        if (!state)
-            continue;
-        const VTQUILL::Segment segment(instance, edgeId);
-        const Point d = neighbourPoint(segment, *state, joint) - p;
-        const Point r(roundHalfAway(d.x), roundHalfAway(d.y));
-        const double rLength = length(r);
-        const Point u = rLength > 0.0001 ? Point(r.x / rLength, r.y / rLength) : Point();
-        const double len = d.x * u.x + d.y * u.y;
-        if (isNearZero(len)) {
-            // Too short to have a direction: it cannot overlap anything.
-            if (!segment.getPath().empty())
-                TESSEL::warning(kZeroLengthId, kZeroLengthText);
-            continue;
-        }
-        DirectionGroup& group = groupFor(count, u);
-        group.direction = u;
-        group.minDistance = std::min(group.minDistance, len);
-        group.segments.push_back(segment);
-    }
-    return count;
 }
 
 void LineCleanup::separateGroup(const VTQUILL::SolderJoint& joint, const DirectionGroup& group) {
@@ -379,7 +290,7 @@ void LineCleanup::settleJointDegrees() {
 void LineCleanup::settleJoint(const VTQUILL::SolderJoint& joint) {
     if (!joint.isValid())
         return;
-    switch (edgeCount(joint)) {
+    switch (joint.getEdges().size()) {
         case 0:
             joint.destroy();
             return;
@@ -443,8 +354,7 @@ void LineCleanup::mergeSegmentsAtJoint(const VTQUILL::SolderJoint& joint) {
 // --- Phase 5: straight runs ----------------------------------------------------------------
 
 void LineCleanup::removeStraightRunVertices() {
-    collectSegments();
-    for (const VTQUILL::Segment& segment : segments_) {
+    for (const VTQUILL::Segment& segment : line_.getSegments()) {
         // Vertices are only ever dropped: a path with none to drop is the same path.
         const bool dropsAny = withoutStraightRunVertices(segment, nullptr);
         if (dropsAny || !inTransaction(segment)) {
@@ -457,7 +367,7 @@ void LineCleanup::removeStraightRunVertices() {
 
 bool LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segment,
                                              std::vector<Point>* kept) {
-    const EdgeView edge = readEdge(segment, schema_);
+    const auto edge = segment.getGeometry();
     const PARR::Path& v = edge.path;
     // A segment without vertices has none to drop or keep.
     if (v.empty())
@@ -488,59 +398,13 @@ bool LineCleanup::withoutStraightRunVertices(const VTQUILL::Segment& segment,
 
 // --- Point next to an element ----------------------------------------------------------------
 
-Point LineCleanup::neighbourPoint(const VTQUILL::Segment& segment, const QUILL::ObjectState& state,
-                                  const VTQUILL::SolderJoint& joint) {
-    // Nothing here writes to the model: the segment's state stays valid throughout. A
-    // segment is a graph edge: its state holds a path and two ends.
-    const DOVE2::ModelSchema& schema = schema_;
-    const auto& path = std::get<PARR::Path>(state.values[schema.path.getIndex()]);
-    const QUILL::ObjectId src = std::get<QUILL::ObjectRef>(state.values[schema.src.getIndex()]).id;
-    const QUILL::ObjectId dst = std::get<QUILL::ObjectRef>(state.values[schema.dst.getIndex()]).id;
-    QUILL::Deviant* instance = segment.getDeviant();
-    if (src == joint.getObjectId()) {
-        if (!path.empty())
-            return path.front();
-        return positionOf(QUILL::ImmutableClassObject(instance, dst)).value_or(Point());
-    }
-    if (!path.empty())
-        return path.back();
-    return positionOf(QUILL::ImmutableClassObject(instance, src)).value_or(Point());
-}
-
-std::optional<Point> LineCleanup::positionOf(const QUILL::ImmutableClassObject& element) {
-    const QUILL::ObjectId id = element.getObjectId();
-    if (id == QUILL::kNoObject)
-        return std::nullopt;
-    if (positions_.empty())
-        positions_.assign(tableSizeFor(0), PositionSlot());
-    if (const PositionSlot& known = positionSlot(id); known.id == id)
-        return known.position;
-    const std::optional<Point> position = endPosition(element);
-    if (position) {
-        if (2 * (positionCount_ + 1) > positions_.size())
-            growPositions();
-        positionSlot(id) = PositionSlot{id, *position};
-        ++positionCount_;
-    }
-    return position;
-}
-
-LineCleanup::PositionSlot& LineCleanup::positionSlot(QUILL::ObjectId id) {
-    const std::size_t mask = positions_.size() - 1;
-    for (std::size_t i = hashOf(id) & mask;; i = (i + 1) & mask) {
-        PositionSlot& slot = positions_[i];
-        if (slot.id == id || slot.id == QUILL::kNoObject)
-            return slot;
-    }
-}
-
-void LineCleanup::growPositions() {
-    std::vector<PositionSlot> old(2 * positions_.size());
-    old.swap(positions_);
-    for (const PositionSlot& slot : old) {
-        if (slot.id != QUILL::kNoObject)
-            positionSlot(slot.id) = slot;
-    }
+std::optional<Point> LineCleanup::neighbourPoint(const VTQUILL::Segment& segment,
+                                                 const VTQUILL::SolderJoint& joint) {
+    const auto edge = segment.getGeometry();
+    const bool leavesJoint = edge.src == joint;
+    if (!edge.path.empty())
+        return leavesJoint ? edge.path.front() : edge.path.back();
+    return positionOf(leavesJoint ? edge.dst : edge.src);
 }
 
 void Application::cleanupLine(const VTQUILL::Line& line) {

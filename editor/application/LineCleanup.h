@@ -6,7 +6,6 @@
 
 #include "application/DirectionGroup.h"
 #include "application/Export.h"
-#include "dove2/ModelSchema.h"
 #include "parr/GLPoint.h"
 #include "vtquill/VTQuill.h"
 
@@ -19,8 +18,11 @@ namespace Vantor {
 // Changes the model directly, in the caller's open transaction on the line's instance:
 // segments' paths and ends, joints created and destroyed, free ends (terminators) added. All
 // positions are absolute diagram coordinates, except a solder joint's stored position, which
-// is read and written as the data model holds it. A LineCleanup is used once, for one run,
-// and holds handles only; the caller keeps the model open while it runs.
+// is read and written as the data model holds it. An end attached to nothing has no position:
+// it gives no leg to compare, and a branch without vertices towards it has no direction (it
+// joins no group and gives no warning); such an end stays attached to nothing. A LineCleanup
+// is used once, for one run, and holds handles only; the caller keeps the model open while it
+// runs.
 class VANTOR_EXPORT LineCleanup {
 public:
     using Point = PARR::GLPoint<double>;
@@ -30,11 +32,13 @@ public:
 
     explicit LineCleanup(const VTQUILL::Line& line);
 
-    // The five phases in order. A stale line handle does nothing.
+    // Runs the five phases below on the line, in their order, each once. Nothing is reported
+    // to the caller; a branch too short to have a direction that still has vertices gives the
+    // "VTDove:ZeroLengthSegment" warning. A stale line handle does nothing.
     void run();
 
-    // The phases, public so that each can be checked on its own; run() calls them in this
-    // order, and each relies on the ones before it having run.
+    // The phases, public so that each can be checked on its own; each relies on the ones
+    // before it having run.
     //
     // 1. Drops stored vertices that coincide with the segment's end elements; a segment's
     //    first and last legs must be real before directions are read from them.
@@ -64,12 +68,6 @@ public:
     static bool isNearZero(double v) { return v == 0 || (-kNearZero <= v && v <= kNearZero); }
 
 private:
-    // One entry of the position cache: an element's id (kNoObject when free) and its place.
-    struct PositionSlot {
-        QUILL::ObjectId id = QUILL::kNoObject;
-        Point position;
-    };
-
     // What moving a group's segments onto the branch joint did.
     struct GroupMove {
         bool anyMoved = false;
@@ -77,16 +75,11 @@ private:
     };
 
     void separateBranchesAt(const VTQUILL::SolderJoint& joint);
-    // Fills groups_ with the joint's groups, one per direction, in DirectionGroup::Order;
-    // returns how many there are (the first entries of groups_).
+    // Fills groups_ with the joint's branches that have a direction, one group per direction,
+    // in DirectionGroup::Order; returns how many groups there are (the first entries).
     std::size_t groupBranchesByDirection(const VTQUILL::SolderJoint& joint);
     // The group of direction u among the first `count` groups, added in order when missing.
     DirectionGroup& groupFor(std::size_t& count, const Point& u);
-    // Fills segments_ with the line's segments, in the line's order; appends the line's solder
-    // joints, in order, to `joints` unless it is null.
-    void collectSegments(std::vector<VTQUILL::SolderJoint>* joints = nullptr);
-    // Phase 1 on the segments in segments_.
-    void removeVerticesAtEndsOfSegments();
     void separateGroup(const VTQUILL::SolderJoint& joint, const DirectionGroup& group);
     VTQUILL::SolderJoint findJointAt(const VTQUILL::SolderJoint& joint, const DirectionGroup& group,
                                      const Point& at) const;
@@ -104,37 +97,21 @@ private:
     static void replaceJointByFreeEnd(const VTQUILL::SolderJoint& joint);
     // Whether any of the segment's vertices lies on a straight run or spike; the vertices
     // that do not are appended to `kept` unless it is null.
-    bool withoutStraightRunVertices(const VTQUILL::Segment& segment, std::vector<Point>* kept);
+    static bool withoutStraightRunVertices(const VTQUILL::Segment& segment,
+                                           std::vector<Point>* kept);
     // The segment's vertices without those on its end elements; nothing when none is dropped.
-    std::optional<PARR::Path> withoutEndVertices(const VTQUILL::Segment& segment);
-    // The point next to the joint on the segment: the nearest stored vertex, else the absolute
-    // position of the other end element ((0, 0) when that end is attached to nothing).
-    // `state` is the segment's current state.
-    Point neighbourPoint(const VTQUILL::Segment& segment, const QUILL::ObjectState& state,
-                         const VTQUILL::SolderJoint& joint);
-    // The absolute position of an end element, remembered for the run: elements of a line do
-    // not move while it is cleaned up (new joints and free ends get their place as they are
-    // made). Nothing for an end attached to nothing.
-    std::optional<Point> positionOf(const QUILL::ImmutableClassObject& element);
-    // The cache slot for the id: the one holding it, else the free one where it belongs.
-    PositionSlot& positionSlot(QUILL::ObjectId id);
-    void growPositions();
+    static std::optional<PARR::Path> withoutEndVertices(const VTQUILL::Segment& segment);
+    // The point next to the joint on the segment (one of the joint's edges): its nearest
+    // stored vertex, else the absolute position of its other end element. Nothing when it has
+    // no vertex and that end is attached to nothing: such a branch has no direction.
+    static std::optional<Point> neighbourPoint(const VTQUILL::Segment& segment,
+                                               const VTQUILL::SolderJoint& joint);
 
     VTQUILL::Line line_;
-    // The attributes of graph elements and edges, looked up once for the run.
-    const DOVE2::ModelSchema& schema_;
     std::vector<VTQUILL::SolderJoint> workList_;
-    // The position cache: an open-addressing table whose size is a power of two, at most half
-    // full.
-    std::vector<PositionSlot> positions_;
-    std::size_t positionCount_ = 0;
-    // Scratch for the edge list of the joint being grouped.
-    QUILL::RefList edgeIds_;
     // Scratch for the groups of the joint being visited; entries past the count in use keep
-    // their buffers for the next joint.
+    // their buffers for the next joint, so that a visit allocates nothing once they are warm.
     std::vector<DirectionGroup> groups_;
-    // Scratch for the line's segments in phases 1 and 5.
-    std::vector<VTQUILL::Segment> segments_;
 };
 
 }  // namespace Vantor

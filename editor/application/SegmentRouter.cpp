@@ -8,6 +8,7 @@
 
 #include "application/Application.h"
 #include "application/PathEndpoint.h"
+#include "application/Rounding.h"
 
 namespace Vantor {
 
@@ -43,11 +44,6 @@ struct Bands {
         return k;
     }
 };
-
-// Halves away from zero (SegmentRouter::roundHalfAwayFromZero).
-double roundHalfAway(double v) {
-    return v >= 0 ? std::floor(v + 0.5) : std::ceil(v - 0.5);
-}
 
 // True when `p` lies strictly inside the straight run from `a` to `b`.
 bool liesOnStraightRun(const Point& a, const Point& p, const Point& b) {
@@ -209,8 +205,29 @@ PARR::Path SegmentRouter::routeAroundEndpoint(const PARR::Path& middle,
     return detour;
 }
 
-double SegmentRouter::roundHalfAwayFromZero(double v) {
-    return roundHalfAway(v);
+// When both ends still match, the destination's side is kept, as when only the source moved:
+// the source's side is kept only when the destination moved.
+SegmentRouter::ReusedRoute SegmentRouter::reusePreviousRoute(const PARR::Path& previous,
+                                                             const PathEndpoint& src,
+                                                             const PathEndpoint& dst, Point& a,
+                                                             Point& b, bool& hA, bool& hB) {
+    ReusedRoute reused;
+    if (previous.size() < 2)
+        return reused;
+    const bool firstMatches = previous.front() == a;
+    const bool lastMatches = previous.back() == b;
+    if (!firstMatches && !lastMatches)
+        return reused;
+    reused.destinationSide = lastMatches;
+    TrimmedRoute trimmed =
+        lastMatches ? trimReusedPath(previous, Walk::Forwards, src.getAbsolutePosition())
+                    : trimReusedPath(previous, Walk::Backwards, dst.getAbsolutePosition());
+    if (trimmed.kept.empty())
+        return reused;
+    (lastMatches ? b : a) = trimmed.joinPoint;
+    (lastMatches ? hB : hA) = trimmed.joinHorizontal;
+    reused.kept = std::move(trimmed.kept);
+    return reused;
 }
 
 PARR::Path SegmentRouter::roundAndSimplify(const PARR::Path& route) {
@@ -228,7 +245,7 @@ PARR::Path SegmentRouter::joinRoundAndSimplify(std::initializer_list<const PARR:
     kept.reserve(count);
     for (const PARR::Path* piece : pieces) {
         for (const Point& q : *piece) {
-            const Point p(roundHalfAway(q.x), roundHalfAway(q.y));
+            const Point p = roundHalfAwayFromZero(q);
             if (!kept.empty() && kept.back() == p)
                 continue;
             while (kept.size() >= 2 && liesOnStraightRun(kept[kept.size() - 2], kept.back(), p))
@@ -251,46 +268,23 @@ PARR::Path Application::getSegmentRoute(const PathEndpoint& src, const PathEndpo
         return {};
     Point a = src.getElementPathPoint();
     Point b = dst.getElementPathPoint();
-    PARR::Path kept;
-    bool reuse = false;
-    bool keepDestinationSide = false;
-
-    if (previous.size() >= 2) {
-        const bool firstMatches = previous.front() == a;
-        const bool lastMatches = previous.back() == b;
-        reuse = firstMatches || lastMatches;
-        keepDestinationSide = lastMatches;
-        if (lastMatches) {
-            Router::TrimmedRoute trimmed =
-                Router::trimReusedPath(previous, Router::Walk::Forwards, src.getAbsolutePosition());
-            if (!trimmed.kept.empty()) {
-                b = trimmed.joinPoint;
-                dstHorizontal = trimmed.joinHorizontal;
-                kept = std::move(trimmed.kept);
-            }
-        } else if (firstMatches) {
-            Router::TrimmedRoute trimmed = Router::trimReusedPath(previous, Router::Walk::Backwards,
-                                                                  dst.getAbsolutePosition());
-            if (!trimmed.kept.empty()) {
-                a = trimmed.joinPoint;
-                srcHorizontal = trimmed.joinHorizontal;
-                kept = std::move(trimmed.kept);
-            }
-        }
-    }
-
+    const Router::ReusedRoute reused =
+        Router::reusePreviousRoute(previous, src, dst, a, b, srcHorizontal, dstHorizontal);
+    const PARR::Path& kept = reused.kept;
+    const bool keepDestinationSide = reused.destinationSide;
+    // An end is tested for a detour unless the kept part of the previous route lies there.
     // Without a detour the join points and flags are unchanged, and so is the connector: it is
     // recomputed only after a detour.
     PARR::Path middle = Router::connectOrthogonally(a, b, srcHorizontal, dstHorizontal);
     PARR::Path srcDetour;
-    if ((reuse && keepDestinationSide) || kept.empty()) {
+    if (keepDestinationSide || kept.empty()) {
         srcDetour =
             Router::routeAroundEndpoint(middle, src, Router::End::Source, a, b, srcHorizontal);
         if (!srcDetour.empty())
             middle = Router::connectOrthogonally(a, b, srcHorizontal, dstHorizontal);
     }
     PARR::Path dstDetour;
-    if ((reuse && !keepDestinationSide) || kept.empty()) {
+    if (!keepDestinationSide || kept.empty()) {
         dstDetour =
             Router::routeAroundEndpoint(middle, dst, Router::End::Destination, b, a, dstHorizontal);
         if (!dstDetour.empty())

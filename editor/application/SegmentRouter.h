@@ -70,9 +70,26 @@ public:
     static PARR::Path routeAroundEndpoint(const PARR::Path& middle, const PathEndpoint& endpoint,
                                           End end, Point& p, const Point& o, bool& h);
 
-    // v rounded to a whole number, halves away from zero.
-    static double roundHalfAwayFromZero(double v);
-    // Every coordinate rounded, then repeated points and points inside straight runs removed.
+    // What reusePreviousRoute keeps of a previous route.
+    struct ReusedRoute {
+        // Whether the kept part is on the destination side (the source moved; this side wins
+        // when both ends match).
+        bool destinationSide = false;
+        // The kept part, in the route's direction; empty when nothing can be kept.
+        PARR::Path kept;
+    };
+
+    // The reuse step: when `previous` (2 points or more) still ends at b or starts at a, the
+    // part beyond the end that stayed is kept (trimReusedPath towards the moved endpoint's
+    // absolute position), and the join point and flag on the moved side (a and hA, or b and
+    // hB) move to where the kept part begins, so the connector aims at it. Nothing changes
+    // when neither end matches or nothing survives the trim.
+    static ReusedRoute reusePreviousRoute(const PARR::Path& previous, const PathEndpoint& src,
+                                          const PathEndpoint& dst, Point& a, Point& b, bool& hA,
+                                          bool& hB);
+
+    // Every coordinate rounded (roundHalfAwayFromZero), then repeated points and points inside
+    // straight runs removed.
     static PARR::Path roundAndSimplify(const PARR::Path& route);
     // The pieces concatenated in order, then rounded and simplified as above.
     static PARR::Path joinRoundAndSimplify(std::initializer_list<const PARR::Path*> pieces);

@@ -22,8 +22,9 @@ HARBOR::Util::MenuInterface VTCommonDomain::getMenuInterface() {
     return menu;
 }
 
-HARBOR::AbstractDomainInterface* VTCommonDomain::createInterface(HARBOR::Studio* studio) const {
-    return new VTCommonDomainInterface(studio);
+PARR::Holder<HARBOR::AbstractDomainInterface> VTCommonDomain::createInterface(
+    HARBOR::Studio* studio) const {
+    return createDove2Interface(studio);
 }
 
 PARR::StringID VTCommonDomain::getName() const {
@@ -60,8 +61,9 @@ void VTCommonDomain::installTools(DOVE2::Editor* editor) const {
     DOVE2::Dove2Domain::get()->installTools(editor);
 }
 
-DOVE2::Dove2DomainInterface* VTCommonDomain::createDove2Interface(HARBOR::Studio* studio) const {
-    return new VTCommonDomainInterface(studio);
+PARR::Holder<DOVE2::Dove2DomainInterface> VTCommonDomain::createDove2Interface(
+    HARBOR::Studio* studio) const {
+    return PARR::makeHeld<VTCommonDomainInterface>(studio);
 }
 
 }  // namespace Vantor

@@ -23,8 +23,9 @@ public:
 
     // "vtGetCommonInterface" in "vtprivate".
     HARBOR::Util::MenuInterface getMenuInterface() override;
-    // A new VTCommonDomainInterface for `studio`; the caller owns it.
-    HARBOR::AbstractDomainInterface* createInterface(HARBOR::Studio* studio) const override;
+    // A new VTCommonDomainInterface for `studio`, held by the caller alone.
+    PARR::Holder<HARBOR::AbstractDomainInterface> createInterface(
+        HARBOR::Studio* studio) const override;
     // "VTCommonDomain".
     PARR::StringID getName() const override;
     // "VTQUILL.Model".
@@ -35,7 +36,8 @@ public:
     const boost::shared_ptr<DOVE2::ElementDescriberBase>& getElementDescriber() const override;
     boost::shared_ptr<DOVE2::GetChildrenBase> getTreePopulator() override;
     void installTools(DOVE2::Editor* editor) const override;
-    DOVE2::Dove2DomainInterface* createDove2Interface(HARBOR::Studio* studio) const override;
+    PARR::Holder<DOVE2::Dove2DomainInterface> createDove2Interface(
+        HARBOR::Studio* studio) const override;
 
 protected:
     VTCommonDomain() = default;

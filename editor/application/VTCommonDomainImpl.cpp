@@ -19,8 +19,9 @@ bool VTCommonDomainImpl::isSubDomain(HARBOR::AbstractDomainInterface* other) con
     return dynamic_cast<VTCommonDomainInterface*>(other) != nullptr;
 }
 
-DOVE2::Application* VTCommonDomainImpl::createApplication(const QUILL::Model&, PARR::ErrorHolder&) {
-    return nullptr;
+PARR::Holder<DOVE2::Application> VTCommonDomainImpl::createApplication(const QUILL::Model&,
+                                                                       PARR::ErrorHolder&) {
+    return {};
 }
 
 DOVE2::Editor* VTCommonDomainImpl::createEditor(const DOVE2::Diagram&, std::string name,

@@ -21,9 +21,9 @@ public:
     void deactivate() override;
     // True for every VTCommonDomainInterface, which includes every VTDomainInterface.
     bool isSubDomain(HARBOR::AbstractDomainInterface* other) const override;
-    // Null; `errors` is left untouched.
-    DOVE2::Application* createApplication(const QUILL::Model& model,
-                                          PARR::ErrorHolder& errors) override;
+    // Nothing (an empty holder); `errors` is left untouched.
+    PARR::Holder<DOVE2::Application> createApplication(const QUILL::Model& model,
+                                                       PARR::ErrorHolder& errors) override;
     // Releases `name` and returns null.
     DOVE2::Editor* createEditor(const DOVE2::Diagram& diagram, std::string name,
                                 PARR::ErrorHolder& errors) override;

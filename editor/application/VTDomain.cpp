@@ -69,8 +69,9 @@ HARBOR::Util::MenuInterface VTDomain::getMenuInterface() {
     return menu;
 }
 
-HARBOR::AbstractDomainInterface* VTDomain::createInterface(HARBOR::Studio* studio) const {
-    return new VTDomainInterface(studio);
+PARR::Holder<HARBOR::AbstractDomainInterface> VTDomain::createInterface(
+    HARBOR::Studio* studio) const {
+    return createDove2Interface(studio);
 }
 
 PARR::StringID VTDomain::getName() const {
@@ -115,8 +116,9 @@ void VTDomain::installTools(DOVE2::Editor* editor) const {
     makeTool(*editor, DOVE2::DeleteTool::staticGetDefaultRole());
 }
 
-DOVE2::Dove2DomainInterface* VTDomain::createDove2Interface(HARBOR::Studio* studio) const {
-    return new VTDomainInterface(studio);
+PARR::Holder<DOVE2::Dove2DomainInterface> VTDomain::createDove2Interface(
+    HARBOR::Studio* studio) const {
+    return PARR::makeHeld<VTDomainInterface>(studio);
 }
 
 }  // namespace Vantor

@@ -22,8 +22,9 @@ public:
 
     // "vtGetVantorInterface" in "vtprivate"; built once, copied out.
     HARBOR::Util::MenuInterface getMenuInterface() override;
-    // A new VTDomainInterface for `studio`; the caller owns it.
-    HARBOR::AbstractDomainInterface* createInterface(HARBOR::Studio* studio) const override;
+    // A new VTDomainInterface for `studio`, held by the caller alone.
+    PARR::Holder<HARBOR::AbstractDomainInterface> createInterface(
+        HARBOR::Studio* studio) const override;
     // "VTDomain", interned once.
     PARR::StringID getName() const override;
     // "VTQUILL.Model".
@@ -40,7 +41,8 @@ public:
     // selection, edge-creation and delete tools made at once (a tool that cannot be made is
     // an internal assertion failure ": tool,").
     void installTools(DOVE2::Editor* editor) const override;
-    DOVE2::Dove2DomainInterface* createDove2Interface(HARBOR::Studio* studio) const override;
+    PARR::Holder<DOVE2::Dove2DomainInterface> createDove2Interface(
+        HARBOR::Studio* studio) const override;
 
 protected:
     VTDomain() = default;

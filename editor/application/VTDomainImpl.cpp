@@ -3,6 +3,7 @@
 #include "application/Application.h"
 #include "application/VTDomain.h"
 #include "application/VTDomainInterface.h"
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 #include "harbor/Studio.h"
 #include "studio/Editor.h"
@@ -33,13 +34,13 @@ bool VTDomainImpl::isSubDomain(HARBOR::AbstractDomainInterface* other) const {
     return dynamic_cast<VTDomainInterface*>(other) != nullptr;
 }
 
-DOVE2::Application* VTDomainImpl::createApplication(const QUILL::Model& model,
-                                                    PARR::ErrorHolder& errors) {
+PARR::Holder<DOVE2::Application> VTDomainImpl::createApplication(const QUILL::Model& model,
+                                                                 PARR::ErrorHolder& errors) {
     if (isBlockDiagramModel(model))
-        return new Application(VTQUILL::Model(model), getStudio());
+        return PARR::makeHeld<Application>(VTQUILL::Model(model), getStudio());
     errors.setError(kIncompatibleDomain, kIncompatibleDomainCode,
                     {VTDomain::get()->getName().str()}, {"application/VTDomainImpl", 51});
-    return nullptr;
+    return {};
 }
 
 DOVE2::Editor* VTDomainImpl::createEditor(const DOVE2::Diagram& diagram, std::string name,
@@ -60,6 +61,7 @@ DOVE2::Editor* VTDomainImpl::createEditor(const DOVE2::Diagram& diagram, std::st
         if (made) {
             PARR::ErrorHolder closing;
             app->closeEditor(made, closing);
+            DOVE2::warnOfFailure("Closing an editor of the wrong kind", closing);
         }
         if (!errors.hasError())
             errors.setError(kNoEditor, kNoEditorCode, {editorName});

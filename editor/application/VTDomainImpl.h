@@ -28,10 +28,10 @@ public:
     void deactivate() override;
     // True when `other` is a VTDomainInterface.
     bool isSubDomain(HARBOR::AbstractDomainInterface* other) const override;
-    // A new Vantor::Application for a block-diagram model (the caller owns it); null with
-    // kIncompatibleDomain in `errors` (replacing what it held) for any other model.
-    DOVE2::Application* createApplication(const QUILL::Model& model,
-                                          PARR::ErrorHolder& errors) override;
+    // A new Vantor::Application for a block-diagram model, held by the caller alone; empty
+    // with kIncompatibleDomain in `errors` (replacing what it held) for any other model.
+    PARR::Holder<DOVE2::Application> createApplication(const QUILL::Model& model,
+                                                       PARR::ErrorHolder& errors) override;
     // A new Vantor::Editor of `diagram` made through the studio's application, given a new
     // domain interface and the domain's tools. Null with the error when none was made.
     DOVE2::Editor* createEditor(const DOVE2::Diagram& diagram, std::string name,

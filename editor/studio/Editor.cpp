@@ -54,8 +54,8 @@ Editor::~Editor() {
     modifyListener.reset();
 }
 
-Editor* Editor::create(HARBOR::Studio* studio, const std::string& name) {
-    return new Editor(studio, name);
+PARR::Holder<Editor> Editor::create(HARBOR::Studio* studio, const std::string& name) {
+    return PARR::makeHeld<Editor>(studio, name);
 }
 
 std::string Editor::staticGetTypeName() {

@@ -13,6 +13,7 @@
 #include "parr/ErrorHolder.h"
 #include "parr/GLWidget2.h"
 #include "parr/GLWidgetEvent2.h"
+#include "parr/Holder.h"
 #include "vtdove/BlockDialogUtil.h"
 
 namespace VantorRenderer {
@@ -38,8 +39,8 @@ public:
     Editor(HARBOR::Studio* studio, const std::string& name);
     ~Editor() override;
 
-    // A new editor on `studio` named `name`; the caller holds it.
-    static Editor* create(HARBOR::Studio* studio, const std::string& name);
+    // A new editor on `studio` named `name`, held by the caller alone.
+    static PARR::Holder<Editor> create(HARBOR::Studio* studio, const std::string& name);
     // "Vantor:Editor".
     static std::string staticGetTypeName();
     std::string getTypeName() const override;

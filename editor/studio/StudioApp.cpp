@@ -103,11 +103,12 @@ std::string StudioApp::getFullyQualifiedYarrowTypeName() const {
     return kYarrowTypeName;
 }
 
-DOVE2::StudioApp* StudioApp::spawnApplication() const {
-    return new StudioApp();
+PARR::Holder<DOVE2::StudioApp> StudioApp::spawnApplication() const {
+    return PARR::makeHeld<StudioApp>();
 }
 
-HARBOR::AbstractDomainInterface* StudioApp::getDefaultDomain(HARBOR::Studio* studio) const {
+PARR::Holder<HARBOR::AbstractDomainInterface> StudioApp::getDefaultDomain(
+    HARBOR::Studio* studio) const {
     return VTCommonDomain::get()->createInterface(studio);
 }
 

@@ -31,10 +31,11 @@ public:
     ~StudioApp() override;
 
     std::string getFullyQualifiedYarrowTypeName() const override;
-    // A new StudioApp in the initial state; the caller holds it.
-    DOVE2::StudioApp* spawnApplication() const override;
-    // A new interface of the common domain for `studio`.
-    HARBOR::AbstractDomainInterface* getDefaultDomain(HARBOR::Studio* studio) const override;
+    // A new StudioApp in the initial state, held by the caller alone.
+    PARR::Holder<DOVE2::StudioApp> spawnApplication() const override;
+    // A new interface of the common domain for `studio`, held by the caller alone.
+    PARR::Holder<HARBOR::AbstractDomainInterface> getDefaultDomain(
+        HARBOR::Studio* studio) const override;
     // True when the domain of the diagram's model is "VTDomain" or "CXDomain".
     bool canThisDiagramBeOpened(const DOVE2::Diagram& diagram) const override;
 

@@ -6,18 +6,16 @@
 #include <vector>
 
 #include "dove2/Editor.h"
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 #include "harbor/Studio.h"
 #include "studio/StudioApp.h"
 #include "studio/SystemPath.h"
-#include "tessel/WarningService.h"
 #include "vtdove/EngineHandles.h"
 
 namespace VTDove {
 
 namespace {
-
-constexpr const char* kQueryFailed = "Vantor:EditorQueryFailed";
 
 // Calls `visit` for every open editor of every studio with a framework studio application,
 // studios in the order they were made, editors in the order they were opened, until it
@@ -46,13 +44,6 @@ DOVE2::Editor* stillOpen(DOVE2::Editor* editor) {
         return !open;
     });
     return open ? editor : nullptr;
-}
-
-// An error of a close or open asked for by the data model is told to the user: the model
-// asked for something the studio could not do.
-void reportIfFailed(const PARR::ErrorHolder& errors) {
-    if (errors.hasError())
-        TESSEL::warning(kQueryFailed, errors.message());
 }
 
 // The editor's diagram bound to the model's root, which outlives the editor's view instance.
@@ -128,7 +119,8 @@ void VTQueryPlatformStudio::showFoundEditor() {
         return;
     PARR::ErrorHolder errors;
     app->openEditor(rootDiagramOf(*editor), errors);
-    reportIfFailed(errors);
+    // The data model asked for something the studio could not do: the user is told.
+    DOVE2::warnOfFailure("Showing the editor of " + editor->getName(), errors);
 }
 
 bool VTQueryPlatformStudio::closeEditorByName(const std::string& name) {
@@ -148,7 +140,7 @@ bool VTQueryPlatformStudio::closeEditorByName(const std::string& name) {
     app->closeEditor(diagram, errors);
     if (!studio->hasOpenDocuments(errors))
         studio->closeIfEmpty();
-    reportIfFailed(errors);
+    DOVE2::warnOfFailure("Closing the editor of " + diagram.getFullName(), errors);
     return true;
 }
 
@@ -185,7 +177,7 @@ bool VTQueryPlatformStudio::closeModelEditors(const std::string& modelName) {
     for (HARBOR::Studio* studio : studios)
         studio->closeIfEmpty();
     dialogs.closeAllDialogs();
-    reportIfFailed(errors);
+    DOVE2::warnOfFailure("Closing the editors of " + modelName, errors);
     return true;
 }
 

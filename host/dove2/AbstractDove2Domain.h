@@ -2,7 +2,9 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "dove2/Dove2DomainInterface.h"
 #include "harbor/AbstractDomain.h"
+#include "parr/Holder.h"
 #include "parr/ReferencedTemplate.h"
 
 namespace HARBOR {
@@ -11,7 +13,6 @@ class Studio;
 
 namespace DOVE2 {
 
-class Dove2DomainInterface;
 class Editor;
 class ElementDescriberBase;
 class GetChildrenBase;
@@ -51,9 +52,10 @@ public:
     // installation adds nothing: a domain that overrides this calls it first and then installs
     // its tools. `editor` is not owned.
     virtual void installTools(Editor* editor) const;
-    // A new interface of this domain for `studio`, typed as the framework's interface; the
-    // caller owns it (count starts at 0).
-    virtual Dove2DomainInterface* createDove2Interface(HARBOR::Studio* studio) const = 0;
+    // A new interface of this domain for `studio`, typed as the framework's interface; held by
+    // the caller alone.
+    virtual PARR::Holder<Dove2DomainInterface> createDove2Interface(
+        HARBOR::Studio* studio) const = 0;
 };
 
 }  // namespace DOVE2

@@ -2,14 +2,15 @@
 
 #include <string>
 
+#include "dove2/Application.h"
 #include "harbor/AbstractDomainImpl.h"
 #include "parr/ErrorHolder.h"
+#include "parr/Holder.h"
 #include "quill/Model.h"
 #include "wren/Listener.h"
 
 namespace DOVE2 {
 
-class Application;
 class Diagram;
 class Editor;
 
@@ -26,10 +27,10 @@ public:
     explicit AbstractDove2DomainImpl(HARBOR::Studio* studio);
     ~AbstractDove2DomainImpl() override;
 
-    // A new application object for `model` in this studio; the caller owns it (count starts
-    // at 0). Null, with an error in `errors`, when the model is not of this domain.
-    virtual Application* createApplication(const QUILL::Model& model,
-                                           PARR::ErrorHolder& errors) = 0;
+    // A new application object for `model` in this studio, held by the caller alone. Empty,
+    // with an error in `errors`, when the model is not of this domain.
+    virtual PARR::Holder<Application> createApplication(const QUILL::Model& model,
+                                                        PARR::ErrorHolder& errors) = 0;
     // The editor of `diagram` in this studio, named `name`; the studio holds it. Null, with
     // an error in `errors` where there is one to report, when no editor could be made.
     virtual Editor* createEditor(const Diagram& diagram, std::string name,

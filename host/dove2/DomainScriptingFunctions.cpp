@@ -37,13 +37,14 @@ HARBOR::Studio& studioOf(const std::vector<TESSEL::Value>& args) {
 TESSEL::FunctionRegistry::Function interfaceFunction(const std::string& name) {
     return [name](const std::vector<TESSEL::Value>& args) {
         HARBOR::Studio& studio = studioOf(args);
-        HARBOR::AbstractDomainInterface* made = interfaceNamedBy(kPackage, name, studio);
+        PARR::Holder<HARBOR::AbstractDomainInterface> made =
+            interfaceNamedBy(kPackage, name, studio);
         if (!made)
             throw std::runtime_error("No domain of the studio answers " +
                                      TESSEL::FunctionRegistry::qualifiedName(kPackage, name) + ".");
-        made->ref();
+        // The scripting value keeps the interface's reference until it is dropped.
         std::shared_ptr<HARBOR::AbstractDomainInterface> held(
-            made, [](HARBOR::AbstractDomainInterface* i) { i->unref(); });
+            made.release(), [](HARBOR::AbstractDomainInterface* i) { i->unref(); });
         const std::string type = held->getFullyQualifiedYarrowTypeName();
         return std::vector<TESSEL::Value>{TESSEL::Value::wrap(std::move(held), type)};
     };
@@ -51,23 +52,19 @@ TESSEL::FunctionRegistry::Function interfaceFunction(const std::string& name) {
 
 }  // namespace
 
-HARBOR::AbstractDomainInterface* interfaceNamedBy(const std::string& package,
-                                                  const std::string& function,
-                                                  HARBOR::Studio& studio) {
+PARR::Holder<HARBOR::AbstractDomainInterface> interfaceNamedBy(const std::string& package,
+                                                               const std::string& function,
+                                                               HARBOR::Studio& studio) {
     for (AbstractDove2Domain* domain : DomainRegistry::instance().getDomains()) {
         if (names(*domain, package, function))
             return domain->createInterface(&studio);
     }
     HARBOR::Application* app = studio.getApp();
-    HARBOR::AbstractDomainInterface* fallback = app ? app->getDefaultDomain(&studio) : nullptr;
+    PARR::Holder<HARBOR::AbstractDomainInterface> fallback =
+        app ? app->getDefaultDomain(&studio) : PARR::Holder<HARBOR::AbstractDomainInterface>();
     if (fallback && names(*fallback->getDomain(), package, function))
         return fallback;
-    // Not the one asked for: nobody holds it yet, so it goes here.
-    if (fallback) {
-        fallback->ref();
-        fallback->unref();
-    }
-    return nullptr;
+    return {};
 }
 
 void registerDomainScriptingFunctions() {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "parr/Holder.h"
+
 namespace HARBOR {
 class AbstractDomainInterface;
 class Studio;
@@ -25,10 +27,10 @@ namespace DOVE2 {
 // error naming the cause. Registered once by initialize_dove2.
 void registerDomainScriptingFunctions();
 
-// The interface of the domain answering `package`.`function` for `studio` (the caller owns
-// it, count 0); null when no registered domain and not the studio's default domain names it.
-HARBOR::AbstractDomainInterface* interfaceNamedBy(const std::string& package,
-                                                  const std::string& function,
-                                                  HARBOR::Studio& studio);
+// A new interface of the domain answering `package`.`function` for `studio`, held by the
+// caller alone; empty when no registered domain and not the studio's default domain names it.
+PARR::Holder<HARBOR::AbstractDomainInterface> interfaceNamedBy(const std::string& package,
+                                                               const std::string& function,
+                                                               HARBOR::Studio& studio);
 
 }  // namespace DOVE2

@@ -23,9 +23,11 @@ Dove2Domain* Dove2Domain::get() {
 }
 
 AbstractDove2Domain* Dove2Domain::forModel(const QUILL::ImmutableModel& model) {
-    PARR::ErrorHolder ignored;
+    // A model no domain registered for is served by the generic domain: the registry's error
+    // for it is expected.
+    PARR::ErrorHolder noDomain;
     AbstractDove2Domain* domain =
-        DomainRegistry::instance().getStaticDomainForModel(model, ignored);
+        DomainRegistry::instance().getStaticDomainForModel(model, noDomain);
     return domain ? domain : get();
 }
 
@@ -37,7 +39,8 @@ HARBOR::Util::MenuInterface Dove2Domain::getMenuInterface() {
     return HARBOR::Util::MenuInterface();
 }
 
-HARBOR::AbstractDomainInterface* Dove2Domain::createInterface(HARBOR::Studio* studio) const {
+PARR::Holder<HARBOR::AbstractDomainInterface> Dove2Domain::createInterface(
+    HARBOR::Studio* studio) const {
     return createDove2Interface(studio);
 }
 
@@ -74,8 +77,8 @@ void Dove2Domain::installTools(Editor* editor) const {
         installGenericTools(*editor);
 }
 
-Dove2DomainInterface* Dove2Domain::createDove2Interface(HARBOR::Studio* studio) const {
-    return new GenericDomainInterface(studio);
+PARR::Holder<Dove2DomainInterface> Dove2Domain::createDove2Interface(HARBOR::Studio* studio) const {
+    return PARR::makeHeld<GenericDomainInterface>(studio);
 }
 
 }  // namespace DOVE2

@@ -25,7 +25,8 @@ public:
     static AbstractDove2Domain* forModel(const QUILL::ImmutableModel& model);
 
     HARBOR::Util::MenuInterface getMenuInterface() override;
-    HARBOR::AbstractDomainInterface* createInterface(HARBOR::Studio* studio) const override;
+    PARR::Holder<HARBOR::AbstractDomainInterface> createInterface(
+        HARBOR::Studio* studio) const override;
     // "Dove2Domain".
     PARR::StringID getName() const override;
     // Empty: the generic domain is not bound to a model class.
@@ -38,7 +39,7 @@ public:
     // The framework's installation, then the generic tools; the selection, edge-creation and
     // delete tools are made at once.
     void installTools(Editor* editor) const override;
-    Dove2DomainInterface* createDove2Interface(HARBOR::Studio* studio) const override;
+    PARR::Holder<Dove2DomainInterface> createDove2Interface(HARBOR::Studio* studio) const override;
 
 protected:
     Dove2Domain();

@@ -15,13 +15,13 @@ bool Dove2DomainImpl::isSubDomain(HARBOR::AbstractDomainInterface* other) const 
     return other && other->getDomain() == Dove2Domain::get();
 }
 
-Application* Dove2DomainImpl::createApplication(const QUILL::Model& model,
-                                                PARR::ErrorHolder& errors) {
+PARR::Holder<Application> Dove2DomainImpl::createApplication(const QUILL::Model& model,
+                                                             PARR::ErrorHolder& errors) {
     if (!model.isValid()) {
         errors.setError(kCannotServeModel, kCannotServeModelCode, {Dove2Domain::kName});
-        return nullptr;
+        return {};
     }
-    return new Application(model, getStudio());
+    return PARR::makeHeld<Application>(model, getStudio());
 }
 
 Editor* Dove2DomainImpl::createEditor(const Diagram& diagram, std::string name,

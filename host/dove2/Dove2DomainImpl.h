@@ -17,8 +17,9 @@ public:
     void activate() override {}
     void deactivate() override {}
     bool isSubDomain(HARBOR::AbstractDomainInterface* other) const override;
-    // A new application object for any valid model; null with kCannotServeModel otherwise.
-    Application* createApplication(const QUILL::Model& model, PARR::ErrorHolder& errors) override;
+    // A new application object for any valid model; empty with kCannotServeModel otherwise.
+    PARR::Holder<Application> createApplication(const QUILL::Model& model,
+                                                PARR::ErrorHolder& errors) override;
     // The editor of `diagram` made through the studio's application (which must be a
     // DOVE2::StudioApp), given a generic domain interface and the generic tools.
     Editor* createEditor(const Diagram& diagram, std::string name,

@@ -40,12 +40,12 @@ boost::shared_ptr<GetChildrenBase> Dove2DomainInterface::getTreePopulator() {
     return getDove2Domain()->getTreePopulator();
 }
 
-Application* Dove2DomainInterface::createApplication(const QUILL::Model& model,
-                                                     PARR::ErrorHolder& errors) {
+PARR::Holder<Application> Dove2DomainInterface::createApplication(const QUILL::Model& model,
+                                                                  PARR::ErrorHolder& errors) {
     AbstractDove2DomainImpl* impl = getDove2DomainImpl();
     if (!impl) {
         reportNoDomainImpl(errors);
-        return nullptr;
+        return {};
     }
     return impl->createApplication(model, errors);
 }

@@ -5,8 +5,10 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "dove2/Application.h"
 #include "harbor/AbstractDomainInterface.h"
 #include "parr/ErrorHolder.h"
+#include "parr/Holder.h"
 #include "quill/Model.h"
 #include "yarrow/Wrappable.h"
 
@@ -14,7 +16,6 @@ namespace DOVE2 {
 
 class AbstractDove2Domain;
 class AbstractDove2DomainImpl;
-class Application;
 class Diagram;
 class Editor;
 class ElementDescriberBase;
@@ -29,8 +30,8 @@ class GlyphFactory;
 // forwards the domain's services to the first and the making of applications and editors to
 // the second. The studio passed at construction must outlive the interface.
 //
-// Reference counted (count starts at 0); made by AbstractDove2Domain::createDove2Interface,
-// whose caller owns it. Virtual operations after those of HARBOR::AbstractDomainInterface, in
+// Reference counted; made and held by AbstractDove2Domain::createDove2Interface, which hands
+// the holder to its caller. Virtual operations after those of HARBOR::AbstractDomainInterface, in
 // table order: getGlyphFactory, initializeEdgeCreationRuleSet, getIconController,
 // getElementDescriber, getTreePopulator, createApplication, createEditor, getDove2Domain,
 // getDove2DomainImpl, installTools.
@@ -57,9 +58,11 @@ public:
     virtual const boost::shared_ptr<ElementDescriberBase>& getElementDescriber() const;
     virtual boost::shared_ptr<GetChildrenBase> getTreePopulator();
 
-    // The same operations of getDove2DomainImpl(). Without an implementation: null and
-    // kNoDomainImpl in `errors` (createEditor releases the name all the same).
-    virtual Application* createApplication(const QUILL::Model& model, PARR::ErrorHolder& errors);
+    // The same operations of getDove2DomainImpl(). Without an implementation: nothing (an empty
+    // holder, a null editor) and kNoDomainImpl in `errors` (createEditor releases the name all
+    // the same).
+    virtual PARR::Holder<Application> createApplication(const QUILL::Model& model,
+                                                        PARR::ErrorHolder& errors);
     virtual Editor* createEditor(const Diagram& diagram, std::string name,
                                  PARR::ErrorHolder& errors);
 

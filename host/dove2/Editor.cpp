@@ -123,8 +123,10 @@ Dove2DomainInterface* Editor::getDove2DomainInterface() const {
 
 Application* Editor::getApplication() const {
     StudioApp* app = getStudioApp();
-    PARR::ErrorHolder ignored;
-    return app && diagram_.isValid() ? app->getApplicationForModel(viewInstance_, ignored)
+    // Fails only for a closed model or a domain without application objects; both answer
+    // null, which every caller takes as "no application".
+    PARR::ErrorHolder noApplication;
+    return app && diagram_.isValid() ? app->getApplicationForModel(viewInstance_, noApplication)
                                      : nullptr;
 }
 
@@ -258,6 +260,7 @@ std::vector<PARR::GLWidget2*> Editor::getPaletteObjects() const {
 // --- Commands and undo ------------------------------------------------------------------------
 
 bool Editor::processCommand(const PARR::Holder<Command>& command) {
+    // A failed command is told to the command-error emitter by the variant below.
     PARR::ErrorHolder errors;
     return processCommand(command, errors);
 }

@@ -17,7 +17,30 @@ public:
     QUILL::ImmutableClassObject getSrcElement() const { return end(ModelSchema::get().src); }
     QUILL::ImmutableClassObject getDstElement() const { return end(ModelSchema::get().dst); }
 
+    // The path and both ends, read together in one lookup of the edge: what getPath,
+    // getSrcElement and getDstElement answer. The path refers into the model: valid until the
+    // edge next changes.
+    struct Geometry {
+        const PARR::Path& path;
+        QUILL::ImmutableClassObject src;
+        QUILL::ImmutableClassObject dst;
+    };
+    Geometry getGeometry() const {
+        const ModelSchema& schema = ModelSchema::get();
+        const QUILL::ObjectState& state = this->state();
+        QUILL_ASSERT(state.type->isKindOf(schema.graphEdge),
+                     state.type->getQualifiedName() + " is not a graph edge");
+        return {std::get<PARR::Path>(state.values[schema.path.getIndex()]),
+                endIn(state, schema.src), endIn(state, schema.dst)};
+    }
+
 private:
+    QUILL::ImmutableClassObject endIn(const QUILL::ObjectState& state,
+                                      const QUILL::Attribute& a) const {
+        const QUILL::ObjectId id = std::get<QUILL::ObjectRef>(state.values[a.getIndex()]).id;
+        return id == QUILL::kNoObject ? QUILL::ImmutableClassObject()
+                                      : QUILL::ImmutableClassObject(this->instance_, id);
+    }
     QUILL::ImmutableClassObject end(const QUILL::Attribute& a) const {
         const QUILL::ObjectId id = this->template get<QUILL::ObjectRef>(a).id;
         return id == QUILL::kNoObject ? QUILL::ImmutableClassObject()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "dove2/GraphElement.h"
 #include "quill/Sequence.h"
 
@@ -11,11 +14,12 @@ public:
     using Base::Base;
     // The edges attached to this node, in the order they were attached.
     QUILL::Sequence<QUILL::ImmutableClassObject> getEdges() const {
-        QUILL::Sequence<QUILL::ImmutableClassObject> result;
-        for (QUILL::ObjectId id : this->template get<QUILL::RefList>(ModelSchema::get().edges)) {
-            result.push_back(QUILL::ImmutableClassObject(this->instance_, id));
-        }
-        return result;
+        const QUILL::RefList& ids = this->template get<QUILL::RefList>(ModelSchema::get().edges);
+        std::vector<QUILL::ImmutableClassObject> edges;
+        edges.reserve(ids.size());
+        for (QUILL::ObjectId id : ids)
+            edges.emplace_back(this->instance_, id);
+        return QUILL::Sequence<QUILL::ImmutableClassObject>(std::move(edges));
     }
 };
 

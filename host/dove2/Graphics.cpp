@@ -25,6 +25,11 @@ Graphics::Graphics(ROOK2::Scene& scene, const Diagram& diagram, GlyphFactory& fa
     scene_.getSelectionChangedEmitter().connect(*this, &Graphics::onNodeSelectionChanged);
     if (QUILL::Deviant* instance = diagram_.getDeviant()) {
         instance->registerModifierOnCommit(this);
+        // Room for every object of the model: the tables are then never rehashed while a
+        // large diagram is populated (a rehash touches every entry, and cache misses are most
+        // of what opening costs).
+        const std::size_t objects = instance->getRootDeviant().ownEntryCount();
+        glyphs_.reserve(objects);
         populate(diagram_);
     }
 }
@@ -41,9 +46,8 @@ PARR::Holder<Glyph> Graphics::getGlyph(const QUILL::ImmutableClassObject& elemen
 
 PARR::Holder<Glyph> Graphics::getGlyph(const ROOK2::Node* node) const {
     for (; node; node = node->getParent()) {
-        auto it = byRoot_.find(node);
-        if (it != byRoot_.end())
-            return PARR::Holder<Glyph>(it->second);
+        if (Glyph* glyph = glyphRootedAt(node))
+            return PARR::Holder<Glyph>(glyph);
     }
     return {};
 }
@@ -158,7 +162,6 @@ void Graphics::attachRoot(Glyph& glyph, const QUILL::ImmutableClassObject& objec
     else if (root->getScene() != &scene_ || root->getParent())
         scene_.addNode(root);
     root->setEventHandler(&glyph);
-    byRoot_[root.get()] = &glyph;
 }
 
 void Graphics::updateGlyph(Glyph& glyph) {
@@ -184,7 +187,6 @@ void Graphics::destroyGlyph(QUILL::ObjectId id) {
     const PARR::Holder<Glyph> glyph = it->second;
     glyphs_.erase(it);
     if (const PARR::Holder<ROOK2::Node> root = glyph->getRoot()) {
-        byRoot_.erase(root.get());
         if (root->getEventHandler() == glyph.get())
             root->setEventHandler(nullptr);
         if (!root->isRemoved())
@@ -217,9 +219,8 @@ void Graphics::destroyAll() {
     ids.reserve(glyphs_.size());
     const std::vector<PARR::Holder<ROOK2::Node>>& topLevel = scene_.getTopLevelNodes();
     for (auto it = topLevel.rbegin(); it != topLevel.rend(); ++it) {
-        auto glyph = byRoot_.find(it->get());
-        if (glyph != byRoot_.end())
-            ids.push_back(glyph->second->diagramElement().getObjectId());
+        if (const Glyph* glyph = glyphRootedAt(it->get()))
+            ids.push_back(glyph->diagramElement().getObjectId());
     }
     for (QUILL::ObjectId id : ids)
         destroyGlyph(id);
@@ -230,10 +231,19 @@ void Graphics::destroyAll() {
         destroyGlyph(id);
 }
 
+Glyph* Graphics::glyphRootedAt(const ROOK2::Node* node) const {
+    // A root's event handler is its glyph (attachRoot); the glyph is this Graphics' own while
+    // it is the one shown for its element.
+    auto* glyph = node ? dynamic_cast<Glyph*>(node->getEventHandler()) : nullptr;
+    if (!glyph)
+        return nullptr;
+    auto it = glyphs_.find(glyph->diagramElement().getObjectId());
+    return it != glyphs_.end() && it->second.get() == glyph ? glyph : nullptr;
+}
+
 void Graphics::onNodeSelectionChanged(ROOK2::Node* const& node) {
-    auto it = byRoot_.find(node);
-    if (it != byRoot_.end())
-        it->second->onSelectionChanged();
+    if (Glyph* glyph = glyphRootedAt(node))
+        glyph->onSelectionChanged();
 }
 
 }  // namespace DOVE2

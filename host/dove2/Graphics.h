@@ -81,13 +81,14 @@ private:
     void reattachChildrenOf(QUILL::ObjectId id);
     void destroyAll();
     void onNodeSelectionChanged(ROOK2::Node* const& node);
+    // The glyph of this Graphics whose root is `node`; null for any other node.
+    Glyph* glyphRootedAt(const ROOK2::Node* node) const;
 
     ROOK2::Scene& scene_;
     Diagram diagram_;
     GlyphFactory& factory_;
     Editor* editor_;
     std::unordered_map<QUILL::ObjectId, PARR::Holder<Glyph>> glyphs_;
-    std::unordered_map<const ROOK2::Node*, Glyph*> byRoot_;
 };
 
 }  // namespace DOVE2

@@ -1,6 +1,7 @@
 #include "dove2/RectangleGlyph.h"
 
 #include "dove2/Editor.h"
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 #include "rook2/Fill.h"
 #include "rook2/ResizeControls.h"
@@ -46,6 +47,7 @@ void RectangleGlyph::handleMouseDoubleClickEvent(ROOK2::MouseEvent& event) {
         return;
     PARR::ErrorHolder errors;
     app->openEditor(owned, errors);
+    warnOfFailure("Cannot open " + owned.getFullName(), errors);
     event.consume();
 }
 

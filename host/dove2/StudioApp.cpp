@@ -7,6 +7,7 @@
 #include "dove2/Dove2Domain.h"
 #include "dove2/Dove2DomainInterface.h"
 #include "dove2/Editor.h"
+#include "dove2/FailureWarning.h"
 #include "dove2/StudioFrameworkService.h"
 #include "harbor/Studio.h"
 #include "quill/ListenerBase.h"
@@ -73,7 +74,8 @@ void StudioApp::terminate(PARR::ErrorHolder& errors) {
     models_.clear();
 }
 
-HARBOR::AbstractDomainInterface* StudioApp::getDefaultDomain(HARBOR::Studio* studio) const {
+PARR::Holder<HARBOR::AbstractDomainInterface> StudioApp::getDefaultDomain(
+    HARBOR::Studio* studio) const {
     return Dove2Domain::get()->createInterface(studio);
 }
 
@@ -81,23 +83,26 @@ HARBOR::AbstractDomainInterface* StudioApp::getDefaultDomain(HARBOR::Studio* stu
 
 void StudioApp::preInitialize() {}
 
-StudioApp* StudioApp::spawnApplication() const {
-    return new StudioApp();
+PARR::Holder<StudioApp> StudioApp::spawnApplication() const {
+    return PARR::makeHeld<StudioApp>();
 }
 
 namespace {
 
+// The registered prototype. Like the other process-wide singletons it is never destroyed:
+// a domain's application may reach other singletons from its destructor, and those may be
+// gone while static objects are destroyed at exit.
 PARR::Holder<StudioApp>& prototypeSlot() {
-    static PARR::Holder<StudioApp> prototype;
-    return prototype;
+    static auto* prototype = new PARR::Holder<StudioApp>();
+    return *prototype;
 }
 
 }  // namespace
 
 PARR::Holder<StudioApp> StudioApp::spawnForNewStudio() {
     const PARR::Holder<StudioApp>& prototype = prototypeSlot();
-    StudioApp* spawned = prototype ? prototype->spawnApplication() : nullptr;
-    return PARR::Holder<StudioApp>(spawned ? spawned : new StudioApp());
+    PARR::Holder<StudioApp> spawned = prototype ? prototype->spawnApplication() : nullptr;
+    return spawned ? spawned : PARR::makeHeld<StudioApp>();
 }
 
 void StudioApp::setPrototype(const PARR::Holder<StudioApp>& prototype) {
@@ -170,8 +175,8 @@ Editor* StudioApp::openEditor(const Diagram& diagram, PARR::ErrorHolder& errors)
     const Diagram root(diagram.asDeviant(diagram.getRootModel().getRootDeviant()));
     if (!getApplicationForModel(root.getModelQUILL(), errors))
         return nullptr;
-    PARR::Holder<Dove2DomainInterface> domain(
-        Dove2Domain::forModel(root.getModelQUILL())->createDove2Interface(getStudio()));
+    const PARR::Holder<Dove2DomainInterface> domain =
+        Dove2Domain::forModel(root.getModelQUILL())->createDove2Interface(getStudio());
     Editor* editor = domain ? domain->createEditor(root, root.getFullName(), errors) : nullptr;
     if (!editor)
         return nullptr;
@@ -200,8 +205,25 @@ Editor* StudioApp::createEditorOfType(HARBOR::Studio* studio, const Diagram& dia
     }
     editors_.emplace_back(editor);
     editor->setDiagram(diagram);
-    editor->initialize(errors);
-    return editor;
+    PARR::ErrorHolder initializing;
+    editor->initialize(initializing);
+    if (!initializing.hasError())
+        return editor;
+    discardHalfMadeEditor(*studio, editor);
+    errors.setError(*initializing.getError());
+    return nullptr;
+}
+
+// An editor whose initialize failed is not shown: it leaves the open editors and the studio
+// again. Its terminate may fail too; the caller needs the initialize error, not that one.
+void StudioApp::discardHalfMadeEditor(HARBOR::Studio& studio, Editor* editor) {
+    const PARR::Holder<Editor> keep(editor);
+    editors_.erase(
+        std::find_if(editors_.begin(), editors_.end(),
+                     [editor](const PARR::Holder<Editor>& e) { return e.get() == editor; }));
+    PARR::ErrorHolder terminating;
+    editor->terminate(terminating);
+    studio.removeComponent(editor->getName());
 }
 
 bool StudioApp::closeEditor(const Diagram& diagram, PARR::ErrorHolder& errors) {
@@ -295,11 +317,10 @@ DOVE2::Application* StudioApp::getApplicationForModel(const QUILL::ImmutableMode
     if (!watch)
         watch = std::make_unique<ModelWatch>(*this, *root);
     if (!watch->application) {
-        PARR::Holder<Dove2DomainInterface> domain(
-            Dove2Domain::forModel(model)->createDove2Interface(getStudio()));
+        const PARR::Holder<Dove2DomainInterface> domain =
+            Dove2Domain::forModel(model)->createDove2Interface(getStudio());
         if (domain)
-            watch->application = PARR::Holder<DOVE2::Application>(
-                domain->createApplication(QUILL::Model(&*root), errors));
+            watch->application = domain->createApplication(QUILL::Model(&*root), errors);
     }
     return watch->application.get();
 }
@@ -313,8 +334,9 @@ void StudioApp::handleRootCommit(const QUILL::ReportOfChanges<>& report) {
     }
     for (Editor* editor : orphaned) {
         const Diagram gone(editor->getDiagram().getDeviant(), editor->getDiagram().getObjectId());
-        PARR::ErrorHolder ignored;
-        closeEditors(getEditorsToClose(PARR::GList<Editor*>{editor}), ignored);
+        PARR::ErrorHolder errors;
+        closeEditors(getEditorsToClose(PARR::GList<Editor*>{editor}), errors);
+        warnOfFailure("Closing the editor of a deleted diagram", errors);
         onDiagramRemoved(gone);
     }
 }
@@ -339,9 +361,10 @@ StudioFrameworkService* StudioApp::getStudioFrameworkService() const {
     HARBOR::Studio* studio = getStudio();
     if (!studio)
         return nullptr;
-    PARR::ErrorHolder ignored;
+    // Before the first request the service is not registered: the lookup's error is expected.
+    PARR::ErrorHolder notYetRegistered;
     if (auto* service =
-            studio->getService<StudioFrameworkService>(kStudioFrameworkService, ignored))
+            studio->getService<StudioFrameworkService>(kStudioFrameworkService, notYetRegistered))
         return service;
     PARR::Holder<StudioFrameworkService> service(new StudioFrameworkService(*studio));
     PARR::ErrorHolder errors;

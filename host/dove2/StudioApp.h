@@ -65,16 +65,17 @@ public:
     // Closes nothing by itself; drops the applications of the models and stops listening.
     void terminate(PARR::ErrorHolder& errors) override;
     // A new interface of the generic domain.
-    HARBOR::AbstractDomainInterface* getDefaultDomain(HARBOR::Studio* studio) const override;
+    PARR::Holder<HARBOR::AbstractDomainInterface> getDefaultDomain(
+        HARBOR::Studio* studio) const override;
 
     // --- Hooks of a domain's application ----------------------------------------------------
     virtual void preInitialize();
-    // A new application of the same class, not yet in a studio; the caller holds it.
-    virtual StudioApp* spawnApplication() const;
+    // A new application of the same class, not yet in a studio, held by the caller alone.
+    virtual PARR::Holder<StudioApp> spawnApplication() const;
     // The application a new studio gets: spawned from the registered prototype, a plain
-    // StudioApp when none is registered or the prototype spawns nothing. A domain whose studios need its own application
-    // registers one prototype of it (setPrototype; a later registration replaces it, null
-    // removes it). User-interface thread.
+    // StudioApp when none is registered or the prototype spawns nothing. A domain whose studios
+    // need its own application registers one prototype of it (setPrototype; a later registration
+    // replaces it, null removes it). User-interface thread.
     static PARR::Holder<StudioApp> spawnForNewStudio();
     static void setPrototype(const PARR::Holder<StudioApp>& prototype);
     // Whether `diagram` may be opened in this studio; the base answers true for a valid one.
@@ -130,7 +131,8 @@ public:
     void setActiveEditor(Editor* editor);
     // Makes a component of `typeName` named `name` in `studio`, which must be an editor: sets
     // its diagram, initializes it and adds it to the studio and the open editors. Null with
-    // an error when it cannot be made.
+    // an error when it cannot be made; an editor whose initialize fails is terminated and
+    // taken out of the studio again, and its initialize error is the one reported.
     Editor* createEditorOfType(HARBOR::Studio* studio, const Diagram& diagram,
                                const PARR::StringID& typeName, std::string name,
                                PARR::ErrorHolder& errors);
@@ -169,6 +171,7 @@ private:
 
     void closeEditors(const PARR::GList<Editor*>& editors, PARR::ErrorHolder& errors);
     void closeOne(Editor* editor, PARR::ErrorHolder& errors);
+    void discardHalfMadeEditor(HARBOR::Studio& studio, Editor* editor);
     void watchModel(const QUILL::ImmutableModel& root);
     void handleRootCommit(const QUILL::ReportOfChanges<>& report);
     void forgetModel(QUILL::Deviant* root);

@@ -172,6 +172,13 @@ void UndoHistory::setClean() {
         notifyObservers();
 }
 
+void UndoHistory::markUnsaved() {
+    const bool wasClean = isClean();
+    cleanIndex_ = -1;
+    if (wasClean)
+        notifyObservers();
+}
+
 bool UndoHistory::isClean() const {
     return cleanIndex_ >= 0 && changedNothingBetween(static_cast<std::size_t>(cleanIndex_), index_);
 }

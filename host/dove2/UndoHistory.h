@@ -77,6 +77,10 @@ public:
     // Marks the current state as saved (the clean index becomes the current index);
     // observers hear of it when the history was dirty.
     void setClean();
+    // Marks the model as different from its file with no recorded state that matches the file
+    // (a model recovered from work that was never saved): dirty until the next setClean,
+    // whatever is undone or redone. Observers hear of it when the history was clean.
+    void markUnsaved();
     // True when the model is as it was at the last save (or at the start, before any save):
     // every command between the clean index and the current index changed nothing (none
     // when both are equal). A save whose state was dropped with a redo tail is never reached

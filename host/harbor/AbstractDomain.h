@@ -1,11 +1,12 @@
 #pragma once
 
+#include "harbor/AbstractDomainInterface.h"
 #include "harbor/MenuInterface.h"
+#include "parr/Holder.h"
 #include "parr/StringID.h"
 
 namespace HARBOR {
 
-class AbstractDomainInterface;
 class Studio;
 
 // A kind of model the studio can work with (a diagram domain). One object per domain and
@@ -21,9 +22,8 @@ public:
 
     // The scripting function (and its package) that returns the domain's scripting interface.
     virtual Util::MenuInterface getMenuInterface() = 0;
-    // A new interface of this domain for `studio`. The caller owns the result; it starts
-    // unreferenced (hold it in a PARR::Holder to share it).
-    virtual AbstractDomainInterface* createInterface(Studio* studio) const = 0;
+    // A new interface of this domain for `studio`, held by the caller alone.
+    virtual PARR::Holder<AbstractDomainInterface> createInterface(Studio* studio) const = 0;
     // The domain's name ("VTDomain"), unique among the domains of a process.
     virtual PARR::StringID getName() const = 0;
     // The full class name of the models this domain works with ("VTQUILL.Model").

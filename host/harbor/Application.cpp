@@ -1,5 +1,7 @@
 #include "harbor/Application.h"
 
+#include "harbor/AbstractDomainInterface.h"
+
 namespace HARBOR {
 
 Application::~Application() = default;
@@ -12,8 +14,8 @@ void Application::initialize(PARR::ErrorHolder&) {}
 
 void Application::terminate(PARR::ErrorHolder&) {}
 
-AbstractDomainInterface* Application::getDefaultDomain(Studio*) const {
-    return nullptr;
+PARR::Holder<AbstractDomainInterface> Application::getDefaultDomain(Studio*) const {
+    return {};
 }
 
 }  // namespace HARBOR

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "harbor/AbstractDomainInterface.h"
 #include "parr/ErrorHolder.h"
+#include "parr/Holder.h"
 #include "parr/ReferencedTemplate.h"
 
 namespace HARBOR {
 
-class AbstractDomainInterface;
 class Studio;
 
 // The application object of one studio: what a framework's studio application (the diagram
@@ -27,9 +28,9 @@ public:
     // (Studio::shutDown). The base does nothing; errors go to `errors`.
     virtual void initialize(PARR::ErrorHolder& errors);
     virtual void terminate(PARR::ErrorHolder& errors);
-    // A new interface of the studio's default domain; the caller owns it. The base has no
-    // default domain and answers null.
-    virtual AbstractDomainInterface* getDefaultDomain(Studio* studio) const;
+    // A new interface of the studio's default domain, held by the caller alone. The base has
+    // no default domain and answers an empty holder.
+    virtual PARR::Holder<AbstractDomainInterface> getDefaultDomain(Studio* studio) const;
 
     // The studio holding this application, or null while none does.
     Studio* getStudio() const { return studio_; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "parr/ReferencedTemplate.h"
 
 namespace HARBOR {
@@ -15,8 +17,8 @@ class ClassCreator : public PARR::ReferencedTemplate<unsigned int> {
 public:
     ~ClassCreator() override;
 
-    // A new implementation serving `studio`; the caller owns it. Null when none can be made.
-    virtual AbstractDomainImpl* create(Studio* studio) const = 0;
+    // A new implementation serving `studio`, owned by the caller; null when none can be made.
+    virtual std::unique_ptr<AbstractDomainImpl> create(Studio* studio) const = 0;
 };
 
 }  // namespace HARBOR

@@ -89,8 +89,9 @@ bool Studio::registerDomainCreator(const PARR::StringID& key, PARR::Holder<Class
 }
 
 AbstractDomainImpl* Studio::getDomainImpl(const PARR::StringID& key) {
-    PARR::ErrorHolder ignored;
-    return getDomainImpl(key, ignored);
+    // For callers that take null as "no such domain here" and need no reason.
+    PARR::ErrorHolder noReason;
+    return getDomainImpl(key, noReason);
 }
 
 AbstractDomainImpl* Studio::getDomainImpl(const PARR::StringID& key, PARR::ErrorHolder& errors) {
@@ -103,7 +104,7 @@ AbstractDomainImpl* Studio::getDomainImpl(const PARR::StringID& key, PARR::Error
         errors.setError(kUnknownDomain, kUnknownDomainCode, {key.str()});
         return nullptr;
     }
-    std::unique_ptr<AbstractDomainImpl> impl((*creator)->create(this));
+    std::unique_ptr<AbstractDomainImpl> impl = (*creator)->create(this);
     if (!impl) {
         errors.setError(kDomainImplNotCreated, kDomainImplNotCreatedCode, {key.str()});
         return nullptr;
@@ -215,8 +216,8 @@ bool Studio::hasOpenDocuments(PARR::ErrorHolder&) const {
 }
 
 bool Studio::closeIfEmpty() {
-    PARR::ErrorHolder ignored;
-    if (hasOpenDocuments(ignored))
+    PARR::ErrorHolder none;  // hasOpenDocuments reports nothing in this host
+    if (hasOpenDocuments(none))
         return false;
     notify(StudioNotice::Kind::CloseRequested, std::string());
     return true;

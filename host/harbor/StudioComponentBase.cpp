@@ -56,8 +56,8 @@ bool StudioComponentBase::isDocument() const {
     return false;
 }
 
-void StudioComponentBase::setDomain(AbstractDomainInterface* domain) {
-    domain_.reset(domain);
+void StudioComponentBase::setDomain(PARR::Holder<AbstractDomainInterface> domain) {
+    domain_ = std::move(domain);
 }
 
 void StudioComponentBase::setClipboardAdapter(std::unique_ptr<StudioClipboardAdapter> adapter) {

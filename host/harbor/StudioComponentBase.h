@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "harbor/AbstractDomainInterface.h"
 #include "parr/ErrorHolder.h"
 #include "parr/Holder.h"
 #include "parr/ReferencedTemplate.h"
@@ -16,7 +17,6 @@ class UndoRedoCommandTarget;
 
 namespace HARBOR {
 
-class AbstractDomainInterface;
 class StudioClipboardAdapter;
 class Studio;
 
@@ -67,8 +67,8 @@ public:
     // The name given at construction; unique within the studio.
     const std::string& getName() const { return name_; }
 
-    // Takes a reference to `domain` (null clears) and lets go of the one held before.
-    void setDomain(AbstractDomainInterface* domain);
+    // Holds `domain` (empty clears) and lets go of the one held before.
+    void setDomain(PARR::Holder<AbstractDomainInterface> domain);
     // The held domain interface, or null.
     AbstractDomainInterface* getDomain() const { return domain_.get(); }
 

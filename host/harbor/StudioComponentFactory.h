@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include "harbor/StudioComponentBase.h"
+#include "parr/Holder.h"
 #include "parr/ReferencedTemplate.h"
 
 namespace HARBOR {
 
-class StudioComponentBase;
 class Studio;
 
 // Makes the components of one type. Registered once per process with the component factory
@@ -18,9 +19,10 @@ public:
 
     // The type name of the components made ("Vantor:Editor"); the registry key.
     virtual std::string getTypeName() const = 0;
-    // A new component named `name` for `studio`; the caller owns it (it starts unreferenced).
-    // Null when none can be made.
-    virtual StudioComponentBase* create(Studio* studio, const std::string& name) const = 0;
+    // A new component named `name` for `studio`, held by the caller alone; empty when none
+    // can be made.
+    virtual PARR::Holder<StudioComponentBase> create(Studio* studio,
+                                                     const std::string& name) const = 0;
 };
 
 }  // namespace HARBOR

@@ -15,7 +15,7 @@ PARR::Holder<StudioComponentBase> StudioComponentFactoryManager::createComponent
     const PARR::Holder<StudioComponentFactory> factory = getObject(typeName, errors);
     if (!factory)
         return {};
-    PARR::Holder<StudioComponentBase> component(factory->create(studio, name));
+    PARR::Holder<StudioComponentBase> component = factory->create(studio, name);
     if (!component)
         errors.setError(kComponentNotCreated, kComponentNotCreatedCode, {typeName.str(), name});
     return component;

@@ -27,8 +27,9 @@ bool GLMimeData2::setData(const StringID& key, const MimeValue& value, ErrorHold
 }
 
 bool GLMimeData2::setData(const StringID& key, const MimeValue& value) {
-    ErrorHolder dropped;
-    return setData(key, value, dropped);
+    // For callers that need only whether the value was taken (see the header).
+    ErrorHolder noReason;
+    return setData(key, value, noReason);
 }
 
 }  // namespace PARR

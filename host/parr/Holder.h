@@ -86,6 +86,14 @@ private:
     T* object_ = nullptr;
 };
 
+// A new T made from `args`, held from the start. Factories of reference-counted objects
+// return what this makes, so that no object changes hands with a count of 0: a temporary
+// Holder taken of such an object elsewhere would free it while its maker still uses it.
+template <class T, class... Args>
+Holder<T> makeHeld(Args&&... args) {
+    return Holder<T>(new T(std::forward<Args>(args)...));
+}
+
 template <class T>
 std::size_t gHash(const Holder<T>& h) {
     return gHash(static_cast<const void*>(h.get()));

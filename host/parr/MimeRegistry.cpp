@@ -31,8 +31,9 @@ bool MimeRegistry::registerMimeType(const StringID& key, Holder<MimeType> type,
 }
 
 bool MimeRegistry::registerMimeType(const StringID& key, Holder<MimeType> type) {
-    ErrorHolder dropped;
-    return registerMimeType(key, std::move(type), dropped);
+    // For callers that need only whether the type is registered (see the header).
+    ErrorHolder noReason;
+    return registerMimeType(key, std::move(type), noReason);
 }
 
 Holder<MimeType> MimeRegistry::typeOf(const StringID& key) const {

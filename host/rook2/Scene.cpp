@@ -106,10 +106,22 @@ void Scene::signalChange() {
     changed_.emit(this);
 }
 
+// One pass: every node is marked first and told after, so listeners find the selection
+// already empty; deselecting the nodes one by one would search the list once per node.
 void Scene::clearSelection() {
-    const std::vector<Node*> selected = selection_;
-    for (Node* node : selected)
-        node->setSelected(false);
+    if (selection_.empty())
+        return;
+    // Held, so that a listener that removes a node cannot free one still to be told of.
+    std::vector<PARR::Holder<Node>> cleared;
+    cleared.reserve(selection_.size());
+    for (Node* node : selection_) {
+        node->selected_ = false;
+        cleared.emplace_back(node);
+    }
+    selection_.clear();
+    for (const PARR::Holder<Node>& node : cleared)
+        selectionChanged_.emit(node.get());
+    signalChange();
 }
 
 // --- index --------------------------------------------------------------------------------

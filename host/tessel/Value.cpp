@@ -39,6 +39,10 @@ Value Value::logical(bool truth) {
     return v;
 }
 
+Value Value::structure() {
+    return structure(std::vector<Field>());
+}
+
 Value Value::structure(std::vector<Field> fields) {
     Value v(Kind::Struct);
     for (auto& f : fields) {

@@ -39,7 +39,10 @@ public:
     static Value scalar(double number);
     static Value doubles(std::vector<double> numbers);
     static Value logical(bool truth);
-    static Value structure(std::vector<Field> fields = {});
+    // A struct with no fields, or with `fields` in order. (Two overloads rather than a default
+    // argument: Field is still incomplete here, which clang refuses in a default argument.)
+    static Value structure();
+    static Value structure(std::vector<Field> fields);
     static Value object(std::shared_ptr<void> object, std::string interfaceName);
 
     // Wraps a typed host object under an interface name.

@@ -25,7 +25,7 @@ BlockType signalBlock(const std::string& name, Size size, int inputs, int output
     return t;
 }
 
-BlockType physicalBlock(const std::string& name, Size size, std::vector<PortSpec> ports,
+BlockType physicalBlock(const std::string& name, Size size, std::vector<PortLayoutEntry> ports,
                         QUILL::StringMap parameters, Draw draw) {
     BlockType t;
     t.name = name;
@@ -161,7 +161,7 @@ VTQUILL::Block BlockLibrary::instantiate(const VTQUILL::Diagram& diagram,
     block.set(VTQUILL::Schema::get().parameters, type->defaultParameters);
     block.setMasked(type->masked);
     block.setLibraryLinkType(type->libraryLinkType);
-    for (const PortSpec& p : type->ports)
+    for (const PortLayoutEntry& p : type->ports)
         block.addPort(p.kind, p.position, p.orientation);
     if (type->subsystem)
         populateSubsystem(*this, block);

@@ -17,7 +17,7 @@ namespace VTDove {
 // One port of a block type's layout: kind ("In Port", "Out Port", "Connection Port"),
 // position relative to the block at the type's default size, and orientation in degrees
 // (0 +x, 90 -y, 180 -x, 270 +y).
-struct PortSpec {
+struct PortLayoutEntry {
     std::string kind;
     PARR::GLPoint<double> position;
     double orientation = 0;
@@ -28,7 +28,7 @@ struct PortSpec {
 struct BlockType {
     std::string name;  // the type text Block::getType returns ("Gain", "Sum", ...)
     PARR::GLPoint<double> defaultSize{30, 30};
-    std::vector<PortSpec> ports;
+    std::vector<PortLayoutEntry> ports;
     QUILL::StringMap defaultParameters;
     bool subsystem = false;     // gets an inner diagram (ports follow its Inport/Outport blocks)
     bool masked = false;        // a masked subsystem: does not open as a diagram

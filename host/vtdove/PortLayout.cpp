@@ -24,8 +24,9 @@ PARR::GLPoint<double> PortLayout::bottomSide(int index, int count, PARR::GLPoint
     return {spread(index, count, size.x), size.y};
 }
 
-std::vector<PortSpec> PortLayout::signalPorts(int inputs, int outputs, PARR::GLPoint<double> size) {
-    std::vector<PortSpec> ports;
+std::vector<PortLayoutEntry> PortLayout::signalPorts(int inputs, int outputs,
+                                                     PARR::GLPoint<double> size) {
+    std::vector<PortLayoutEntry> ports;
     for (int i = 0; i < inputs; ++i)
         ports.push_back({VTQUILL::kInPort, leftSide(i, inputs, size), kInputOrientation});
     for (int i = 0; i < outputs; ++i)
@@ -33,12 +34,12 @@ std::vector<PortSpec> PortLayout::signalPorts(int inputs, int outputs, PARR::GLP
     return ports;
 }
 
-std::vector<PortSpec> PortLayout::leftRightConnections(PARR::GLPoint<double> size) {
+std::vector<PortLayoutEntry> PortLayout::leftRightConnections(PARR::GLPoint<double> size) {
     return {{VTQUILL::kConnectionPort, leftSide(0, 1, size), kInputOrientation},
             {VTQUILL::kConnectionPort, rightSide(0, 1, size), kOutputOrientation}};
 }
 
-std::vector<PortSpec> PortLayout::topConnection(PARR::GLPoint<double> size) {
+std::vector<PortLayoutEntry> PortLayout::topConnection(PARR::GLPoint<double> size) {
     return {{VTQUILL::kConnectionPort, topSide(0, 1, size), kUpOrientation}};
 }
 

@@ -19,11 +19,12 @@ public:
     static PARR::GLPoint<double> bottomSide(int index, int count, PARR::GLPoint<double> size);
 
     // `inputs` In Ports on the left, then `outputs` Out Ports on the right.
-    static std::vector<PortSpec> signalPorts(int inputs, int outputs, PARR::GLPoint<double> size);
+    static std::vector<PortLayoutEntry> signalPorts(int inputs, int outputs,
+                                                    PARR::GLPoint<double> size);
     // One Connection Port in the middle of the left side and one of the right side.
-    static std::vector<PortSpec> leftRightConnections(PARR::GLPoint<double> size);
+    static std::vector<PortLayoutEntry> leftRightConnections(PARR::GLPoint<double> size);
     // One Connection Port in the middle of the top side (facing up, 90 degrees).
-    static std::vector<PortSpec> topConnection(PARR::GLPoint<double> size);
+    static std::vector<PortLayoutEntry> topConnection(PARR::GLPoint<double> size);
 
     static constexpr double kInputOrientation = 180;
     static constexpr double kOutputOrientation = 0;

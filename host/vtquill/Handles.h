@@ -12,10 +12,11 @@ QUILL::Sequence<T> childrenOfType(const QUILL::ImmutableClassObject& parent) {
     QUILL::Sequence<T> result;
     const QUILL::Deviant* d = parent.getDeviant();
     const QUILL::ImmutableType type = T::MetaClass();
-    for (QUILL::ObjectId c = parent.state().firstChild; c != QUILL::kNoObject;
-         c = d->find(c)->nextSibling) {
-        if (d->find(c)->type->isKindOf(type.get()))
+    for (QUILL::ObjectId c = parent.state().firstChild; c != QUILL::kNoObject;) {
+        const QUILL::ObjectState* child = d->find(c);
+        if (child->type->isKindOf(type.get()))
             result.push_back(T(parent.getDeviant(), c));
+        c = child->nextSibling;
     }
     return result;
 }

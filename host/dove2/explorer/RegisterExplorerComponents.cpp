@@ -6,6 +6,7 @@
 #include "dove2/explorer/ExplorerBarComponent.h"
 #include "dove2/explorer/TreeComponent.h"
 #include "harbor/StudioComponentFactoryManager.h"
+#include "tessel/Diagnostics.h"
 
 namespace DOVE2 {
 
@@ -17,9 +18,13 @@ bool registerFactoryOf(HARBOR::StudioComponentFactoryManager& manager) {
     if (manager.contains(typeName))
         return true;
     PARR::ErrorHolder errors;
-    return manager.registerObject(
-        PARR::Holder<HARBOR::StudioComponentFactory>(new StudioFactory<Component>(typeName)),
-        errors);
+    if (manager.registerObject(
+            PARR::Holder<HARBOR::StudioComponentFactory>(new StudioFactory<Component>(typeName)),
+            errors))
+        return true;
+    TESSEL::Diagnostics::print("Cannot register the component " + typeName + ": " +
+                               errors.message() + "\n");
+    return false;
 }
 
 }  // namespace

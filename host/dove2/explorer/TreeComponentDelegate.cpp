@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "dove2/AbstractDove2Domain.h"
-#include "dove2/DomainRegistry.h"
 #include "dove2/Dove2Domain.h"
 #include "dove2/ModelSchema.h"
 #include "dove2/StudioApp.h"
@@ -196,12 +195,7 @@ GetChildrenBase& TreeComponentDelegate::populatorFor(const QUILL::ImmutableClass
 }
 
 AbstractDove2Domain* TreeComponentDelegate::domainOf(const QUILL::ImmutableClassObject& object) {
-    PARR::ErrorHolder ignored;
-    AbstractDove2Domain* domain =
-        object.isValid()
-            ? DomainRegistry::instance().getStaticDomainForModel(object.getModel(), ignored)
-            : nullptr;
-    return domain ? domain : Dove2Domain::get();
+    return object.isValid() ? Dove2Domain::forModel(object.getModel()) : Dove2Domain::get();
 }
 
 }  // namespace DOVE2

@@ -146,8 +146,10 @@ void EdgeCreationTool::showPreview(const GraphElement& element, const PARR::GLPo
     CreateEdgeCommand preview(model, getEditor().getDiagram(), startElement_,
                               joined ? element : GraphElement(),
                               joined ? PARR::Path() : PARR::Path{point});
-    PARR::ErrorHolder errors;
-    preview.execute(errors);
+    // A preview that cannot be built shows nothing; the command the gesture ends with goes
+    // through Editor::processCommand, which reports its error.
+    PARR::ErrorHolder previewErrors;
+    preview.execute(previewErrors);
 }
 
 PARR::Holder<Command> EdgeCreationTool::createEdgeCommand(const GraphElement& element,

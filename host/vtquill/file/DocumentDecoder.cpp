@@ -7,6 +7,7 @@
 #include "vtquill/Schema.h"
 #include "vtquill/file/FileFormat.h"
 #include "vtquill/file/JsonObjectReader.h"
+#include "vtquill/file/JsonTextParser.h"
 #include "vtquill/file/ModelFileError.h"
 
 namespace VTQUILL::File {
@@ -72,15 +73,12 @@ std::string syntaxPlace(std::string_view text, std::size_t offset) {
 }  // namespace
 
 ModelDocument DocumentDecoder::decode(std::string_view text) {
-    constexpr unsigned kFlags = rapidjson::kParseIterativeFlag |
-                                rapidjson::kParseFullPrecisionFlag |
-                                rapidjson::kParseValidateEncodingFlag;
     rapidjson::Document json;
-    json.Parse<kFlags>(text.data(), text.size());
-    if (json.HasParseError()) {
+    const rapidjson::ParseResult parsed = JsonTextParser::parse(text, json);
+    if (parsed.IsError()) {
         throw ModelFileError(
-            syntaxPlace(text, json.GetErrorOffset()),
-            std::string("invalid JSON: ") + rapidjson::GetParseError_En(json.GetParseError()));
+            syntaxPlace(text, parsed.Offset()),
+            std::string("invalid JSON: ") + rapidjson::GetParseError_En(parsed.Code()));
     }
     return decodeRoot(json);
 }

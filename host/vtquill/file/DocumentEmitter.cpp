@@ -1,5 +1,10 @@
 #include "vtquill/file/DocumentEmitter.h"
 
+#include <limits>
+
+#include <rapidjson/writer.h>
+
+#include "vtquill/file/CoordinateRange.h"
 #include "vtquill/file/FileFormat.h"
 #include "vtquill/file/ModelFileError.h"
 #include "vtquill/file/NumberText.h"
@@ -35,34 +40,28 @@ ElementLocation below(const ElementLocation& parent, Kind kind, std::size_t inde
     return at;
 }
 
-// Length of the valid UTF-8 sequence starting at text[i]; 0 when it is not valid.
-std::size_t utf8SequenceLength(const std::string& text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char c = byte(i);
-    std::size_t length = 0;
-    unsigned lowest = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2;
-        lowest = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3;
-        lowest = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4;
-        lowest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size())
-        return 0;
-    unsigned code = c & (0xFF >> (length + 1));
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte(i + k) & 0x3F);
-    }
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    return code < lowest || code > 0x10FFFF || surrogate ? 0 : length;
+// Lets a RapidJSON writer append to the text being emitted.
+class AppendStream {
+public:
+    using Ch = char;
+    explicit AppendStream(std::string& out) : out_(out) {}
+    void Put(char c) { out_ += c; }
+    void Flush() {}
+
+private:
+    std::string& out_;
+};
+
+using StringWriter =
+    rapidjson::Writer<AppendStream, rapidjson::UTF8<>, rapidjson::UTF8<>, rapidjson::CrtAllocator,
+                      rapidjson::kWriteValidateEncodingFlag>;
+
+std::string fieldPlace(const ElementLocation& at, const char* field) {
+    return at.toString() + '.' + field;
+}
+
+[[noreturn]] void refuseText(const std::string& place) {
+    throw ModelFileError(place, "a text that is not valid UTF-8 cannot be saved");
 }
 
 }  // namespace
@@ -72,11 +71,11 @@ std::string DocumentEmitter::emit(const ModelDocument& doc) {
     out.reserve(4096);
     DocumentEmitter e(out);
     out += "{\n  \"format\": ";
-    e.string(FileFormat::kFormatName);
+    e.string(FileFormat::kFormatName, "format");
     out += ",\n  \"version\": ";
     NumberText::appendInteger(out, FileFormat::kVersion);
     out += ",\n  \"name\": ";
-    e.string(doc.name);
+    e.string(doc.name, "name");
     out += ',';
     e.newline(1);
     e.array("diagrams", doc.diagrams.size(), 1,
@@ -107,11 +106,11 @@ void DocumentEmitter::diagram(const DocDiagram& d, const ElementLocation& at) {
     out_ += '{';
     newline(3);
     key("id");
-    id(d.id);
+    id(d.id, at, "id");
     out_ += ',';
     newline(3);
     key("name");
-    string(d.name);
+    string(d.name, at, "name");
     out_ += ',';
     newline(3);
     array("blocks", d.blocks.size(), 3,
@@ -137,20 +136,20 @@ void DocumentEmitter::block(const DocBlock& b, const ElementLocation& at) {
     };
     newline(kDepth);
     key("id");
-    id(b.id);
+    id(b.id, at, "id");
     next();
     key("type");
-    string(b.type);
+    string(b.type, at, "type");
     next();
     key("name");
-    string(b.name);
+    string(b.name, at, "name");
     next();
     point(b.position, at, "position");
     next();
     point(b.size, at, "size");
     next();
     key("libraryLinkType");
-    string(b.libraryLinkType);
+    string(b.libraryLinkType, at, "libraryLinkType");
     next();
     key("drawName");
     out_ += b.drawName ? "true" : "false";
@@ -159,22 +158,14 @@ void DocumentEmitter::block(const DocBlock& b, const ElementLocation& at) {
     out_ += b.masked ? "true" : "false";
     next();
     key("parameters");
-    out_ += '[';
-    for (std::size_t i = 0; i < b.parameters.size(); ++i) {
-        out_ += i == 0 ? "[" : ", [";
-        string(b.parameters[i].first);
-        out_ += ", ";
-        string(b.parameters[i].second);
-        out_ += ']';
-    }
-    out_ += ']';
+    parameters(b.parameters, at);
     next();
     array("ports", b.ports.size(), kDepth,
           [&](std::size_t i) { port(b.ports[i], below(at, Kind::Port, i)); });
     if (b.hasSubsystem) {
         next();
         key("subsystem");
-        id(b.subsystem);
+        id(b.subsystem, at, "subsystem");
     }
     newline(kDepth - 1);
     out_ += '}';
@@ -182,9 +173,9 @@ void DocumentEmitter::block(const DocBlock& b, const ElementLocation& at) {
 
 void DocumentEmitter::port(const DocPort& p, const ElementLocation& at) {
     out_ += "{\"id\": ";
-    id(p.id);
+    id(p.id, at, "id");
     out_ += ", \"kind\": ";
-    string(p.kind);
+    string(p.kind, at, "kind");
     out_ += ", \"number\": ";
     NumberText::appendInteger(out_, p.number);
     out_ += ", ";
@@ -199,22 +190,23 @@ void DocumentEmitter::line(const DocLine& l, const ElementLocation& at) {
     out_ += '{';
     newline(kDepth);
     key("id");
-    id(l.id);
+    id(l.id, at, "id");
     out_ += ',';
     newline(kDepth);
     key("type");
-    string(l.type);
+    string(l.type, at, "type");
     out_ += ',';
     newline(kDepth);
     key("label");
-    string(l.label);
+    string(l.label, at, "label");
     out_ += ',';
     newline(kDepth);
     array("joints", l.joints.size(), kDepth, [&](std::size_t i) {
+        const ElementLocation joint = below(at, Kind::Joint, i);
         out_ += "{\"id\": ";
-        id(l.joints[i].id);
+        id(l.joints[i].id, joint, "id");
         out_ += ", ";
-        point(l.joints[i].position, below(at, Kind::Joint, i), "position");
+        point(l.joints[i].position, joint, "position");
         out_ += '}';
     });
     out_ += ',';
@@ -227,11 +219,11 @@ void DocumentEmitter::line(const DocLine& l, const ElementLocation& at) {
 
 void DocumentEmitter::segment(const DocSegment& s, const ElementLocation& at) {
     out_ += "{\"id\": ";
-    id(s.id);
+    id(s.id, at, "id");
     out_ += ", \"source\": ";
-    end(s.source);
+    end(s.source, at, "source");
     out_ += ", \"destination\": ";
-    end(s.destination);
+    end(s.destination, at, "destination");
     out_ += ", \"vertices\": [";
     for (std::size_t i = 0; i < s.vertices.size(); ++i) {
         out_ += i == 0 ? "[" : ", [";
@@ -243,12 +235,13 @@ void DocumentEmitter::segment(const DocSegment& s, const ElementLocation& at) {
     out_ += "], \"terminators\": [";
     for (std::size_t i = 0; i < s.terminators.size(); ++i) {
         const DocTerminator& t = s.terminators[i];
+        const ElementLocation terminator = below(at, Kind::Terminator, i);
         out_ += i == 0 ? "{\"id\": " : ", {\"id\": ";
-        id(t.id);
+        id(t.id, terminator, "id");
         out_ += ", \"type\": ";
-        string(t.type);
+        string(t.type, terminator, "type");
         out_ += ", ";
-        point(t.position, below(at, Kind::Terminator, i), "position");
+        point(t.position, terminator, "position");
         out_ += '}';
     }
     out_ += "], \"labels\": [";
@@ -262,9 +255,9 @@ void DocumentEmitter::segment(const DocSegment& s, const ElementLocation& at) {
 
 void DocumentEmitter::annotation(const DocAnnotation& a, const ElementLocation& at) {
     out_ += "{\"id\": ";
-    id(a.id);
+    id(a.id, at, "id");
     out_ += ", \"text\": ";
-    string(a.text);
+    string(a.text, at, "text");
     out_ += ", ";
     point(a.position, at, "position");
     out_ += a.clickFunction ? ", \"clickFunction\": true}" : ", \"clickFunction\": false}";
@@ -281,57 +274,55 @@ void DocumentEmitter::key(const char* name) {
     out_ += "\": ";
 }
 
-void DocumentEmitter::string(const std::string& text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out_ += '"';
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x80) {
-            const std::size_t length = utf8SequenceLength(text, i);
-            if (length == 0) {
-                out_ += "\xEF\xBF\xBD";  // U+FFFD replaces a byte that is not UTF-8
-                ++i;
-            } else {
-                out_.append(text, i, length);
-                i += length;
-            }
-            continue;
-        }
-        ++i;
-        switch (c) {
-            case '"':
-                out_ += "\\\"";
-                break;
-            case '\\':
-                out_ += "\\\\";
-                break;
-            case '\n':
-                out_ += "\\n";
-                break;
-            case '\t':
-                out_ += "\\t";
-                break;
-            case '\r':
-                out_ += "\\r";
-                break;
-            default:
-                if (c < 0x20) {
-                    out_ += "\\u00";
-                    out_ += kHex[c >> 4];
-                    out_ += kHex[c & 0xF];
-                } else {
-                    out_ += static_cast<char>(c);
-                }
-        }
+void DocumentEmitter::string(const std::string& text, const char* place) {
+    if (!appendString(text))
+        refuseText(place);
+}
+
+void DocumentEmitter::string(const std::string& text, const ElementLocation& at,
+                             const char* field) {
+    if (!appendString(text))
+        refuseText(fieldPlace(at, field));
+}
+
+bool DocumentEmitter::appendString(const std::string& text) {
+    if (text.size() > std::numeric_limits<rapidjson::SizeType>::max())
+        return false;
+    // While it validates a sequence that the end of the text cuts short, the writer reads up
+    // to three bytes past the end; the padding keeps those reads inside the buffer (a NUL
+    // byte never continues a sequence, so the text is still refused).
+    padded_.assign(text);
+    padded_.append(3, '\0');
+    const std::size_t mark = out_.size();
+    AppendStream stream(out_);
+    StringWriter writer(stream);
+    if (writer.String(padded_.data(), static_cast<rapidjson::SizeType>(text.size())))
+        return true;
+    out_.resize(mark);
+    return false;
+}
+
+void DocumentEmitter::parameters(const QUILL::StringMap& parameters, const ElementLocation& at) {
+    out_ += '[';
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        const auto write = [&](const std::string& text) {
+            if (!appendString(text))
+                refuseText(fieldPlace(at, "parameters") + '[' + std::to_string(i) + ']');
+        };
+        out_ += i == 0 ? "[" : ", [";
+        write(parameters[i].first);
+        out_ += ", ";
+        write(parameters[i].second);
+        out_ += ']';
     }
-    out_ += '"';
+    out_ += ']';
 }
 
 void DocumentEmitter::number(double value, const ElementLocation& at, const char* field) {
-    if (!NumberText::append(out_, value)) {
-        throw ModelFileError(at.toString() + '.' + field,
-                             "a number that is not finite cannot be saved");
-    }
+    if (!CoordinateRange::contains(value))
+        throw ModelFileError(fieldPlace(at, field),
+                             "cannot be saved: " + CoordinateRange::problem(value));
+    NumberText::append(out_, value);
 }
 
 void DocumentEmitter::point(const PARR::GLPoint<double>& p, const ElementLocation& at,
@@ -344,18 +335,18 @@ void DocumentEmitter::point(const PARR::GLPoint<double>& p, const ElementLocatio
     out_ += ']';
 }
 
-void DocumentEmitter::id(const FileId& id) {
+void DocumentEmitter::id(const FileId& id, const ElementLocation& at, const char* field) {
     // Integer ids are written as they are; string ids keep their quotes in the key.
     if (!id.key.empty() && id.key.front() == '"') {
-        string(id.key.substr(1, id.key.size() - 2));
+        string(id.key.substr(1, id.key.size() - 2), at, field);
     } else {
         out_ += id.key;
     }
 }
 
-void DocumentEmitter::end(const DocEnd& end) {
+void DocumentEmitter::end(const DocEnd& end, const ElementLocation& at, const char* field) {
     if (end.attached) {
-        id(end.target);
+        id(end.target, at, field);
     } else {
         out_ += "null";
     }

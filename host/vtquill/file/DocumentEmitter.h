@@ -9,10 +9,11 @@ namespace VTQUILL::File {
 
 // Prints a ModelDocument as the canonical text of a model file: fixed key order, two-space
 // indentation with one line per port, joint, segment and annotation, numbers as NumberText
-// spells them, strings escaped as JSON needs (invalid UTF-8 sequences become U+FFFD). The
-// same document always gives the same bytes.
+// spells them, strings as RapidJSON's writer escapes them. The same document always gives
+// the same bytes.
 //
-// Throws ModelFileError naming the element when a number is not finite (JSON cannot hold it).
+// Throws ModelFileError naming the element's field when a number is outside CoordinateRange
+// (the reader would refuse the file) or a text is not valid UTF-8 (JSON cannot hold it).
 class DocumentEmitter {
 public:
     static std::string emit(const ModelDocument& doc);
@@ -29,16 +30,23 @@ private:
 
     void newline(int depth);
     void key(const char* name);
-    void string(const std::string& text);
+    // Writes `text` as a JSON string; the error names `place` (a field of the document
+    // itself), or the element's field.
+    void string(const std::string& text, const char* place);
+    void string(const std::string& text, const ElementLocation& at, const char* field);
+    // Appends `text` as a JSON string; false, appending nothing, when it is not UTF-8.
+    bool appendString(const std::string& text);
+    void parameters(const QUILL::StringMap& parameters, const ElementLocation& at);
     void number(double value, const ElementLocation& at, const char* field);
     void point(const PARR::GLPoint<double>& p, const ElementLocation& at, const char* field);
-    void id(const FileId& id);
-    void end(const DocEnd& end);
+    void id(const FileId& id, const ElementLocation& at, const char* field);
+    void end(const DocEnd& end, const ElementLocation& at, const char* field);
     // Opens a multi-line array under `name`; `emitItem(i)` writes item i at depth + 1.
     template <class F>
     void array(const char* name, std::size_t count, int depth, F emitItem);
 
     std::string& out_;
+    std::string padded_;  // the text appendString hands to the writer
 };
 
 }  // namespace VTQUILL::File

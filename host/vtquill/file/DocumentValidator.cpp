@@ -1,5 +1,6 @@
 #include "vtquill/file/DocumentValidator.h"
 
+#include "vtquill/file/CoordinateRange.h"
 #include "vtquill/file/ModelFileError.h"
 
 namespace VTQUILL::File {
@@ -18,18 +19,68 @@ std::string field(const ElementLocation& where, const char* name) {
     return where.toString() + '.' + name;
 }
 
+void checkNumber(double value, const ElementLocation& where, const char* name) {
+    if (!CoordinateRange::contains(value))
+        throw ModelFileError(field(where, name), CoordinateRange::problem(value));
+}
+
+void checkPoint(const PARR::GLPoint<double>& p, const ElementLocation& where, const char* name) {
+    checkNumber(p.x, where, name);
+    checkNumber(p.y, where, name);
+}
+
 }  // namespace
 
 DocumentValidator::DocumentValidator(BlockTypeCheck isKnownBlockType)
     : isKnownBlockType_(std::move(isKnownBlockType)) {}
 
 void DocumentValidator::validate(ModelDocument& doc) {
-    // Ids first: every later check looks elements up by id.
+    // Numbers first: they concern each element alone. Then ids: every later check looks
+    // elements up by id.
+    checkNumbers(doc);
     collectIds(doc);
     checkBlockTypes(doc);
     resolveSubsystems(doc);
     checkContainmentCycles(doc);
     resolveSegmentEnds(doc);
+}
+
+void DocumentValidator::checkNumbers(const ModelDocument& doc) {
+    for (std::size_t d = 0; d < doc.diagrams.size(); ++d) {
+        const DocDiagram& diagram = doc.diagrams[d];
+        for (std::size_t b = 0; b < diagram.blocks.size(); ++b) {
+            const DocBlock& block = diagram.blocks[b];
+            checkPoint(block.position, at(Kind::Block, d, b), "position");
+            checkPoint(block.size, at(Kind::Block, d, b), "size");
+            for (std::size_t p = 0; p < block.ports.size(); ++p) {
+                checkPoint(block.ports[p].position, at(Kind::Port, d, b, p), "position");
+                checkNumber(block.ports[p].orientation, at(Kind::Port, d, b, p), "orientation");
+            }
+        }
+        for (std::size_t l = 0; l < diagram.lines.size(); ++l)
+            checkNumbers(diagram.lines[l], at(Kind::Line, d, l));
+        for (std::size_t a = 0; a < diagram.annotations.size(); ++a)
+            checkPoint(diagram.annotations[a].position, at(Kind::Annotation, d, a), "position");
+    }
+}
+
+void DocumentValidator::checkNumbers(const DocLine& line, const ElementLocation& where) {
+    const std::size_t d = where.diagram, l = where.owner;
+    for (std::size_t j = 0; j < line.joints.size(); ++j)
+        checkPoint(line.joints[j].position, at(Kind::Joint, d, l, j), "position");
+    for (std::size_t s = 0; s < line.segments.size(); ++s) {
+        const DocSegment& segment = line.segments[s];
+        for (std::size_t v = 0; v < segment.vertices.size(); ++v) {
+            const PARR::GLPoint<double>& p = segment.vertices[v];
+            if (CoordinateRange::contains(p.x) && CoordinateRange::contains(p.y))
+                continue;
+            const std::string vertex = "vertices[" + std::to_string(v) + ']';
+            checkPoint(p, at(Kind::Segment, d, l, s), vertex.c_str());
+        }
+        for (std::size_t t = 0; t < segment.terminators.size(); ++t)
+            checkPoint(segment.terminators[t].position, at(Kind::Terminator, d, l, s, t),
+                       "position");
+    }
 }
 
 void DocumentValidator::enter(const FileId& id, const ElementLocation& where) {

@@ -13,6 +13,7 @@ namespace VTQUILL::File {
 // Checks what ties the elements of a decoded document together, and resolves its references
 // in place (segment ends, subsystem diagrams) so that ModelBuilder can build it without
 // further checks:
+//  - every coordinate, size and orientation is within CoordinateRange;
 //  - every id is unique in the file;
 //  - every block type is known;
 //  - a block's subsystem names a diagram that no other block names and that does not
@@ -33,6 +34,8 @@ public:
 private:
     using Kind = ElementLocation::Kind;
 
+    static void checkNumbers(const ModelDocument& doc);
+    static void checkNumbers(const DocLine& line, const ElementLocation& where);
     void collectIds(const ModelDocument& doc);
     void enter(const FileId& id, const ElementLocation& at);
     void checkBlockTypes(const ModelDocument& doc) const;

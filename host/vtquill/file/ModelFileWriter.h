@@ -18,7 +18,8 @@ public:
     explicit ModelFileWriter(FileSystem& fileSystem) : fs_(fileSystem) {}
 
     // The canonical text of the model, read from the given instance (root or working copy).
-    // Throws ModelFileError when a value cannot be written (a number that is not finite).
+    // Throws ModelFileError naming the field when a value cannot be written: a number outside
+    // CoordinateRange (NaN, an infinity, beyond +-1e9) or a text that is not valid UTF-8.
     static std::string toText(const VTQUILL::Model& model);
 
     // Saves the model to `path`. Returns an empty string on success, else one message that

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "StudioTestSupport.h"
 #include "dove2/Editor.h"
 #include "dove2/InitializeDove2.h"
 #include "dove2/StudioApp.h"
 #include "harbor/Studio.h"
 #include "quill/Transaction.h"
+#include "support/WarningRecorder.h"
 #include "vtquill/InitializeDatamodel.h"
 #include "vtquill/VTQuill.h"
 
@@ -59,6 +61,20 @@ TEST_F(NavigateUpOpenerTest, ARequestOpensTheDiagramAboveAndATopLevelOneOpensNot
     EXPECT_EQ(app->getActiveEditor()->getDiagram(), inner);
 
     studio.shutDown(errors);
+}
+
+TEST_F(NavigateUpOpenerTest, ADiagramAboveThatCannotBeOpenedIsReportedToTheUser) {
+    HARBOR::Studio studio;
+    PARR::Holder<DOVE2::StudioApp> app(new StudioTest::RefusingStudioApp());
+    studio.setApp(app);
+    NavigateUpOpener opener(*app);
+    TestSupport::WarningRecorder warnings;
+
+    app->getNavigateUpRequestService().send(DOVE2::NavigateUpRequest(deep));
+
+    EXPECT_EQ(warnings.identifiers, std::vector<std::string>{DOVE2::StudioApp::kCannotOpenDiagram});
+    ASSERT_EQ(warnings.texts.size(), 1u);
+    EXPECT_NE(warnings.texts.front().find("m/Sub"), std::string::npos);
 }
 
 }  // namespace

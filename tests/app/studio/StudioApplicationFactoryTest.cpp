@@ -17,13 +17,15 @@ using VantorStudio::StudioApplicationFactory;
 // A domain's application: follows tree selections itself (here: not at all).
 class DomainStudioApp : public DOVE2::StudioApp {
 public:
-    StudioApp* spawnApplication() const override { return new DomainStudioApp(); }
+    PARR::Holder<StudioApp> spawnApplication() const override {
+        return PARR::makeHeld<DomainStudioApp>();
+    }
 };
 
 // A prototype that spawns nothing.
 class BarrenStudioApp : public DOVE2::StudioApp {
 public:
-    StudioApp* spawnApplication() const override { return nullptr; }
+    PARR::Holder<StudioApp> spawnApplication() const override { return {}; }
 };
 
 // Registers a prototype for the life of the object.

@@ -10,10 +10,12 @@
 #include "ComponentDocks.h"
 #include "DocumentTabs.h"
 #include "EditActions.h"
+#include "ModelAutosaver.h"
 #include "ModelFileController.h"
 #include "PaletteBar.h"
 #include "PropertyBrowserComponent.h"
 #include "QtDialogService.h"
+#include "RecoveryStore.h"
 #include "StatusReporter.h"
 #include "StudioTestSupport.h"
 #include "dove2/Editor.h"
@@ -170,17 +172,30 @@ TEST_F(StudioWindowTest, AFileThatCannotBeLoadedIsReportedByNameAndOpensNothing)
     EXPECT_TRUE(window->tree()->getModels().empty());
 }
 
+TEST_F(StudioWindowTest, FileActionsFollowTheOpenModelsWhateverTheirText) {
+    // The window once found its actions by their visible text: a renamed entry lost its state.
+    window->fileActions().save->setText("Store");
+    window->fileActions().close->setText("Shut");
+    EXPECT_FALSE(window->fileActions().save->isEnabled());
+
+    open(StudioTest::examplePath("pid_loop.vtm"));
+
+    EXPECT_TRUE(window->fileActions().save->isEnabled());
+    window->fileActions().close->trigger();
+    EXPECT_FALSE(window->fileActions().save->isEnabled());
+}
+
 TEST_F(StudioWindowTest, FileOpenAsksForTheFile) {
     prompts.files.push_back(StudioTest::examplePath("rc_network.vtm"));
-    window->fileAction("Open...")->trigger();
+    window->fileActions().open->trigger();
     StudioTest::processEvents();
     ASSERT_EQ(window->models().size(), 1u);
     EXPECT_EQ(window->models().all().front()->name(), "rc_network");
 }
 
 TEST_F(StudioWindowTest, NewModelsAreNamedUntitledThenUntitled1) {
-    window->fileAction("New")->trigger();
-    window->fileAction("New")->trigger();
+    window->fileActions().newModel->trigger();
+    window->fileActions().newModel->trigger();
     StudioTest::processEvents();
     const std::vector<OpenModel*> models = window->models().all();
     ASSERT_EQ(models.size(), 2u);
@@ -307,7 +322,7 @@ TEST_F(StudioWindowTest, ASavedMoveSurvivesReloadingTheFile) {
     dragErrorBlock(*model);
     const GLPoint<double> moved = blockNamed(topDiagram(*model), "Error").getPosition();
 
-    window->fileAction("Save")->trigger();
+    window->fileActions().save->trigger();
 
     EXPECT_FALSE(model->isDirty());
     EXPECT_FALSE(editor()->isDirty());
@@ -321,10 +336,10 @@ TEST_F(StudioWindowTest, ASavedMoveSurvivesReloadingTheFile) {
 TEST_F(StudioWindowTest, SavingANewModelAsksForAFileAndTheModelBelongsToItAfterwards) {
     ExampleCopy folder("pid_loop.vtm");
     const std::string target = folder.sibling("fresh.vtm");
-    window->fileAction("New")->trigger();
+    window->fileActions().newModel->trigger();
     prompts.files.push_back(target);
 
-    window->fileAction("Save")->trigger();
+    window->fileActions().save->trigger();
 
     OpenModel* model = window->activeModel();
     ASSERT_NE(model, nullptr);
@@ -344,6 +359,24 @@ TEST_F(StudioWindowTest, AFailedSaveIsReportedAndTheModelStaysDirty) {
     EXPECT_TRUE(model->isDirty());
 }
 
+TEST_F(StudioWindowTest, UnsavedWorkIsKeptForRecoveryUntilTheModelIsSavedOrClosed) {
+    ExampleCopy copy("pid_loop.vtm");
+    OpenModel* model = open(copy.path());
+    const QDir recovery(QString::fromStdString(VantorStudio::RecoveryStore::defaultFolder()));
+    dragErrorBlock(*model);
+    EXPECT_EQ(window->autosaver().autosaveNow(), 1);
+    EXPECT_EQ(recovery.entryList(QDir::Files).size(), 2) << "the state and its description";
+
+    window->fileActions().save->trigger();
+    EXPECT_TRUE(recovery.entryList(QDir::Files).isEmpty());
+
+    dragErrorBlock(*model);
+    EXPECT_EQ(window->autosaver().autosaveNow(), 1);
+    prompts.answers.push_back(Answer::Discard);
+    window->fileActions().close->trigger();
+    EXPECT_TRUE(recovery.entryList(QDir::Files).isEmpty());
+}
+
 // --- Closing ----------------------------------------------------------------------------------
 
 TEST_F(StudioWindowTest, ClosingTheLastTabKeepsTheModelInTheTreeUntilFileClose) {
@@ -360,7 +393,7 @@ TEST_F(StudioWindowTest, ClosingTheLastTabKeepsTheModelInTheTreeUntilFileClose) 
     EXPECT_TRUE(root.isValid());
     EXPECT_EQ(window->windowTitle(), "Vantor Studio - pid_loop");
 
-    window->fileAction("Close")->trigger();
+    window->fileActions().close->trigger();
 
     EXPECT_TRUE(prompts.askedAbout.empty());
     EXPECT_TRUE(window->tree()->getModels().empty());
@@ -374,7 +407,7 @@ TEST_F(StudioWindowTest, ClosingADirtyModelAsksAndCancelKeepsItOpen) {
     dragErrorBlock(*model);
     prompts.answers.push_back(Answer::Cancel);
 
-    window->fileAction("Close")->trigger();
+    window->fileActions().close->trigger();
 
     EXPECT_EQ(prompts.askedAbout, std::vector<std::string>{"pid_loop"});
     EXPECT_EQ(window->models().size(), 1u);
@@ -388,7 +421,7 @@ TEST_F(StudioWindowTest, ClosingADirtyModelAndDiscardingClosesItsEditorsAndTheMo
     dragErrorBlock(*model);
     prompts.answers.push_back(Answer::Discard);
 
-    window->fileAction("Close")->trigger();
+    window->fileActions().close->trigger();
 
     EXPECT_EQ(prompts.askedAbout.size(), 1u);
     EXPECT_TRUE(window->models().empty());
@@ -403,7 +436,7 @@ TEST_F(StudioWindowTest, ClosingADirtyModelAndSavingWritesTheFileFirst) {
     const GLPoint<double> moved = blockNamed(topDiagram(*model), "Error").getPosition();
     prompts.answers.push_back(Answer::Save);
 
-    window->fileAction("Close")->trigger();
+    window->fileActions().close->trigger();
 
     EXPECT_TRUE(window->models().empty());
     auto reloaded = VTQUILL::File::ModelFileReader().load(copy.path());
@@ -503,12 +536,12 @@ TEST_F(StudioWindowTest, AnEditorOfAModelOpenedElsewhereNamesItsModelAndFollowsI
 TEST_F(StudioWindowTest, ZoomActionsZoomTheActiveEditorsCanvas) {
     open(StudioTest::examplePath("pid_loop.vtm"));
     const double zoom = canvas()->zoom();
-    window->viewAction("Zoom In")->trigger();
+    window->viewActions().zoomIn->trigger();
     EXPECT_GT(canvas()->zoom(), zoom);
-    window->viewAction("Zoom Out")->trigger();
-    window->viewAction("Zoom Out")->trigger();
+    window->viewActions().zoomOut->trigger();
+    window->viewActions().zoomOut->trigger();
     EXPECT_LT(canvas()->zoom(), zoom);
-    window->viewAction("Fit to View")->trigger();
+    window->viewActions().fitToView->trigger();
     const PARR::GLRect<double> drawn = editor()->getScene()->itemsBoundingRect();
     const QPointF centre = canvas()->mapFromScene(QPointF(drawn.hCenter(), drawn.vCenter()));
     EXPECT_NEAR(centre.x(), canvas()->width() / 2.0, 1.0);
@@ -530,12 +563,7 @@ TEST_F(StudioWindowTest, BlockParametersOpensTheDialogOfTheSelectedBlock) {
     const VTQUILL::Block block = blockNamed(topDiagram(*model), "Error");
     ASSERT_TRUE(editor()->select(block));
     StudioTest::processEvents();
-    QAction* action = nullptr;
-    for (QAction* a : window->findChildren<QAction*>()) {
-        if (a->text().remove('&') == "Block Parameters...")
-            action = a;
-    }
-    ASSERT_NE(action, nullptr);
+    QAction* action = window->blockParametersAction();
     ASSERT_TRUE(action->isEnabled());
 
     action->trigger();

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "StudioTestSupport.h"
 #include "dove2/Editor.h"
 #include "dove2/InitializeDove2.h"
 #include "dove2/StudioApp.h"
 #include "harbor/Studio.h"
 #include "quill/Transaction.h"
+#include "support/WarningRecorder.h"
 #include "vtquill/InitializeDatamodel.h"
 #include "vtquill/VTQuill.h"
 
@@ -68,6 +70,21 @@ TEST_F(TreeSelectionOpenerTest, OpensTheDiagramOfAUserSelectionOnly) {
     EXPECT_EQ(app->getAllEditors().front()->getDiagram(), inner);
 
     studio.shutDown(errors);
+}
+
+TEST_F(TreeSelectionOpenerTest, ADiagramThatCannotBeOpenedIsReportedToTheUser) {
+    HARBOR::Studio studio;
+    PARR::Holder<DOVE2::StudioApp> app(new StudioTest::RefusingStudioApp());
+    studio.setApp(app);
+    TreeSelectionOpener opener(*app);
+    TestSupport::WarningRecorder warnings;
+
+    app->getTreeSelectionChangedEventService().send(
+        DOVE2::TreeSelectionChangedEvent("tree", 0, {sub}));
+
+    EXPECT_EQ(warnings.identifiers, std::vector<std::string>{DOVE2::StudioApp::kCannotOpenDiagram});
+    ASSERT_EQ(warnings.texts.size(), 1u);
+    EXPECT_NE(warnings.texts.front().find("m/Sub"), std::string::npos);
 }
 
 }  // namespace

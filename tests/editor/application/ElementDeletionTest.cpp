@@ -209,6 +209,32 @@ TEST_F(ElementDeletionTest, DeletingTheFeedOfAConnectionJointLeavesNoStubBehind)
     EXPECT_EQ(first.isValid() + second.isValid(), 1);
 }
 
+// Regression: the clean-up after a deletion read a branch without vertices whose far end is
+// attached to nothing as heading for (0, 0); lying along the feed, it sent the line to the
+// origin: a new joint at (0, 0) and a segment from it to the old joint.
+TEST_F(ElementDeletionTest, ABranchEndingNowhereIsLeftWhereItIsWhenANeighbourIsDeleted) {
+    LineSketch sketch(builder);
+    const auto j = sketch.joint({100, 0});
+    const auto feed = sketch.segment(sketch.outPort({-50, 0}), j);
+    const auto nowhere = sketch.segment(j, QUILL::ImmutableClassObject());
+    const auto south = sketch.segment(j, sketch.inPort({100, 50}));
+    const auto east = sketch.segment(j, sketch.inPort({200, 0}));
+
+    remove({east});
+
+    std::vector<Point> jointPositions;
+    for (const auto& joint : sketch.line.getSolderJoints())
+        jointPositions.push_back(joint.getPosition());
+    EXPECT_EQ(jointPositions, std::vector<Point>{Point(100, 0)});
+    EXPECT_EQ(sketch.line.getSegments().size(), 3u);
+    EXPECT_EQ(feed.getDstElement(), j);
+    EXPECT_TRUE(verticesOf(feed).empty());
+    EXPECT_EQ(nowhere.getSrcElement(), j);
+    EXPECT_FALSE(nowhere.getDstElement().isValid());
+    ASSERT_TRUE(south.isValid());
+    EXPECT_EQ(south.getSrcElement(), j);
+}
+
 // Regression: dividing a line into pieces assumed a tree; a cycle of segments made the walk
 // run forever.
 TEST_F(ElementDeletionTest, ALineWithACycleIsWalkedOnceWhenItIsRepaired) {

@@ -133,6 +133,41 @@ TEST(TrimReusedPath, RouteInsideTheBandsLeavesTooLittleToReuse) {
     EXPECT_TRUE(t.kept.empty());
 }
 
+// --- reusePreviousRoute ----------------------------------------------------------------------
+
+// The reuse step on kPrevious between free points at `a` and `b`, with the join points and
+// flags it leaves.
+struct Reuse {
+    Point a, b;
+    bool hA, hB;
+    SegmentRouter::ReusedRoute route;
+};
+Reuse reuse(Point a, Point b, bool hA, bool hB) {
+    Reuse r{a, b, hA, hB, {}};
+    r.route = SegmentRouter::reusePreviousRoute(kPrevious, DPointPathEndpoint(a),
+                                                DPointPathEndpoint(b), r.a, r.b, r.hA, r.hB);
+    return r;
+}
+
+TEST(ReusePreviousRoute, AMovedSourceAimsTheConnectorAtTheKeptDestinationSide) {
+    const Reuse r = reuse({0, 20}, {100, 40}, true, true);
+    EXPECT_TRUE(r.route.destinationSide);
+    EXPECT_EQ(xys(r.route.kept), (XYs{{50, 20}, {50, 40}, {100, 40}}));
+    EXPECT_EQ(xy(r.b), XY(50, 20));
+    EXPECT_FALSE(r.hB);
+    EXPECT_EQ(xy(r.a), XY(0, 20));
+    EXPECT_TRUE(r.hA);
+}
+
+TEST(ReusePreviousRoute, ARouteMeetingNeitherEndKeepsNothingAndMovesNoJoinPoint) {
+    const Reuse r = reuse({0, 20}, {100, 30}, true, false);
+    EXPECT_TRUE(r.route.kept.empty());
+    EXPECT_EQ(xy(r.a), XY(0, 20));
+    EXPECT_EQ(xy(r.b), XY(100, 30));
+    EXPECT_TRUE(r.hA);
+    EXPECT_FALSE(r.hB);
+}
+
 // --- legCrossesRect -------------------------------------------------------------------------
 
 const Rect kBlock{0, 0, 30, 30};
@@ -251,20 +286,7 @@ TEST_F(RouteAroundEndpoint, MiddleOfOnePointNeedsNoDetour) {
         SegmentRouter::routeAroundEndpoint({{35, 15}}, end, End::Source, p, {0, 0}, h).empty());
 }
 
-// --- rounding -------------------------------------------------------------------------------
-
-TEST(RoundHalfAwayFromZero, HalvesGoAwayFromZero) {
-    EXPECT_EQ(SegmentRouter::roundHalfAwayFromZero(2.5), 3);
-    EXPECT_EQ(SegmentRouter::roundHalfAwayFromZero(-2.5), -3);
-    EXPECT_EQ(SegmentRouter::roundHalfAwayFromZero(2.4999), 2);
-    EXPECT_EQ(SegmentRouter::roundHalfAwayFromZero(-2.4999), -2);
-}
-
-TEST(RoundHalfAwayFromZero, AddsTheHalfBeforeFlooring) {
-    // The sum 0.49999999999999994 + 0.5 is 1 in doubles.
-    EXPECT_EQ(SegmentRouter::roundHalfAwayFromZero(0.49999999999999994), 1);
-    EXPECT_EQ(SegmentRouter::roundHalfAwayFromZero(-0.49999999999999994), -1);
-}
+// --- rounding and simplifying ------------------------------------------------------------
 
 TEST(RoundAndSimplify, MergesRepeatedPointsAndStraightRuns) {
     const PARR::Path raw{{0.4, 0}, {10, 0.2}, {10, 0}, {20, 0}, {20, 10}};

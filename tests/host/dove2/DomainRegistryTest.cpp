@@ -124,7 +124,8 @@ TEST_F(DomainRegistryTest, ReportsAnUnknownNameAndReturnsNull) {
 TEST_F(DomainRegistryTest, MatchesNamesExactly) {
     registry.registerDomain(domain("Alpha", "Test.AlphaModel"), errors);
     EXPECT_EQ(registry.getStaticDomain("alpha", errors), nullptr);
-    EXPECT_TRUE(errors.hasError());
+    ASSERT_TRUE(errors.hasError());
+    EXPECT_EQ(errors.getError()->identifier(), DomainRegistry::kUnknownDomain);
 }
 
 // --- lookup by model -----------------------------------------------------------------------

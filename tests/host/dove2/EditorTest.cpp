@@ -108,7 +108,8 @@ TEST_F(EditorTest, CommandThatReportsAnErrorIsRolledBackNotRecordedAndShown) {
         PARR::ErrorHolder errors;
         EXPECT_FALSE(editor->processCommand(
             PARR::Holder<DOVE2::Command>(new FailingCommand(m.model, m.a, throws)), errors));
-        EXPECT_TRUE(errors.hasError());
+        ASSERT_TRUE(errors.hasError());
+        EXPECT_EQ(errors.getError()->identifier(), throws ? "DOVE2_CommandThrew" : "Test_Refused");
         EXPECT_EQ(rootPosition(m.a), (GLPoint<double>{10, 10}));
         EXPECT_EQ(glyphPosition(m.a), (GLPoint<double>{10, 10}));
         EXPECT_FALSE(editor->canUndo());

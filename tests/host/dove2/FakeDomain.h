@@ -24,8 +24,8 @@ public:
     HARBOR::Util::MenuInterface getMenuInterface() override {
         return {"fakeGetInterface", "fakeprivate"};
     }
-    HARBOR::AbstractDomainInterface* createInterface(HARBOR::Studio*) const override {
-        return nullptr;
+    PARR::Holder<HARBOR::AbstractDomainInterface> createInterface(HARBOR::Studio*) const override {
+        return {};
     }
     PARR::StringID getName() const override { return name_; }
     PARR::StringID getModelClassFullName() const override { return modelClass_; }
@@ -45,8 +45,8 @@ public:
         DOVE2::AbstractDove2Domain::installTools(editor);
         toolEditors.push_back(editor);
     }
-    DOVE2::Dove2DomainInterface* createDove2Interface(HARBOR::Studio*) const override {
-        return nullptr;
+    PARR::Holder<DOVE2::Dove2DomainInterface> createDove2Interface(HARBOR::Studio*) const override {
+        return {};
     }
 
     mutable DOVE2::GlyphFactory glyphFactory;

@@ -20,13 +20,13 @@ public:
     void deactivate() override { active = false; }
     bool isSubDomain(HARBOR::AbstractDomainInterface*) const override { return false; }
 
-    DOVE2::Application* createApplication(const QUILL::Model& model,
-                                          PARR::ErrorHolder& errors) override {
+    PARR::Holder<DOVE2::Application> createApplication(const QUILL::Model& model,
+                                                       PARR::ErrorHolder& errors) override {
         if (!model.isValid()) {
             errors.setError("Fake_NoModel", 1);
-            return nullptr;
+            return {};
         }
-        return new DOVE2::Application(model, getStudio());
+        return PARR::makeHeld<DOVE2::Application>(model, getStudio());
     }
     DOVE2::Editor* createEditor(const DOVE2::Diagram&, std::string name,
                                 PARR::ErrorHolder&) override {

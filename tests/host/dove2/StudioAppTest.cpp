@@ -1,6 +1,10 @@
 #include "dove2/StudioApp.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "EditorTestModel.h"
 #include "dove2/Application.h"
@@ -9,11 +13,14 @@
 #include "dove2/Editor.h"
 #include "dove2/Graphics.h"
 #include "dove2/InitializeDove2.h"
+#include "dove2/StudioFactory.h"
 #include "dove2/StudioFrameworkService.h"
 #include "harbor/Studio.h"
+#include "harbor/StudioComponentFactoryManager.h"
 #include "rook2/MouseEvent.h"
 #include "rook2/Scene.h"
 #include "rook2/SelectionTool.h"
+#include "support/WarningRecorder.h"
 
 namespace {
 
@@ -28,8 +35,29 @@ public:
     void onDiagramRemoved(const DOVE2::Diagram& diagram) override {
         log.push_back("removed " + std::to_string(diagram.getObjectId()));
     }
-    StudioApp* spawnApplication() const override { return new RecordingStudioApp; }
+    bool canThisDiagramBeOpened(const DOVE2::Diagram& diagram) const override {
+        return !refuseDiagrams && StudioApp::canThisDiagramBeOpened(diagram);
+    }
+    PARR::Holder<StudioApp> spawnApplication() const override {
+        return PARR::makeHeld<RecordingStudioApp>();
+    }
     std::vector<std::string> log;
+    bool refuseDiagrams = false;
+};
+
+// An editor whose initialize fails; counts the editors of its kind terminated.
+class FailingEditor : public DOVE2::Editor {
+public:
+    static constexpr const char* kTypeName = "Test:FailingEditor";
+    using Editor::Editor;
+    void initialize(PARR::ErrorHolder& errors) override {
+        errors.setError("Test_InitializeFailed", 1);
+    }
+    void terminate(PARR::ErrorHolder& errors) override {
+        ++terminated;
+        Editor::terminate(errors);
+    }
+    static inline int terminated = 0;
 };
 
 class StudioAppTest : public ::testing::Test {
@@ -51,6 +79,17 @@ protected:
         DOVE2::Editor* editor = app->openEditor(DOVE2::Diagram(diagram), errors);
         EXPECT_FALSE(errors.hasError()) << errors.message();
         return editor;
+    }
+    // Presses, releases and double-clicks the left button at `at` (diagram coordinates).
+    void doubleClick(DOVE2::Editor& editor, const PARR::GLPoint<double>& at) {
+        const PARR::GLPoint<int> pixel{int(at.x), int(at.y)};
+        using Event = ROOK2::MouseEvent;
+        Event press(Event::Press, at, pixel, Event::LeftButton, Event::LeftButton, 0);
+        Event release(Event::Release, at, pixel, Event::LeftButton, 0, 0);
+        Event twice(Event::DoubleClick, at, pixel, Event::LeftButton, Event::LeftButton, 0);
+        editor.getScene()->deliverMouseEvent(press);
+        editor.getScene()->deliverMouseEvent(release);
+        editor.getScene()->deliverMouseEvent(twice);
     }
 
     EditorTestModel m;
@@ -89,8 +128,31 @@ TEST_F(StudioAppTest, OpeningAnOpenDiagramBringsItsEditorBack) {
 TEST_F(StudioAppTest, AnEmptyDiagramIsRefused) {
     PARR::ErrorHolder errors;
     EXPECT_EQ(app->openEditor(DOVE2::Diagram(), errors), nullptr);
-    EXPECT_TRUE(errors.hasError());
+    ASSERT_TRUE(errors.hasError());
+    EXPECT_EQ(errors.getError()->identifier(), DOVE2::StudioApp::kCannotOpenDiagram);
     EXPECT_TRUE(app->getAllEditors().empty());
+}
+
+TEST_F(StudioAppTest, AnEditorWhoseInitializeFailsIsNotShownAndItsErrorReachesTheCaller) {
+    auto& factories = HARBOR::StudioComponentFactoryManager::instance();
+    PARR::ErrorHolder registering;
+    factories.registerObject(PARR::Holder<HARBOR::StudioComponentFactory>(
+                                 new DOVE2::StudioFactory<FailingEditor>(FailingEditor::kTypeName)),
+                             registering);
+    FailingEditor::terminated = 0;
+    PARR::ErrorHolder errors;
+
+    DOVE2::Editor* made = app->createEditorOfType(&studio, DOVE2::Diagram(m.top),
+                                                  FailingEditor::kTypeName, "m", errors);
+
+    EXPECT_EQ(made, nullptr);
+    ASSERT_TRUE(errors.hasError());
+    EXPECT_EQ(errors.getError()->identifier(), "Test_InitializeFailed");
+    EXPECT_EQ(FailingEditor::terminated, 1);
+    EXPECT_EQ(studio.getComponent("m"), nullptr);
+    EXPECT_TRUE(app->getAllEditors().empty());
+    EXPECT_EQ(open(m.top)->getName(), "m") << "the name is free again";
+    factories.unregisterObject(FailingEditor::kTypeName);
 }
 
 TEST_F(StudioAppTest, ClosingAnEditorRemovesItsComponentAndActivatesAnother) {
@@ -148,7 +210,8 @@ TEST_F(StudioAppTest, ASecondModelOfTheSameNameIsNotOpenedOverTheFirst) {
     DOVE2::Editor* first = open(m.top);
     PARR::ErrorHolder errors;
     EXPECT_EQ(app->openEditor(DOVE2::Diagram(namesake.top), errors), nullptr);
-    EXPECT_TRUE(errors.hasError());
+    ASSERT_TRUE(errors.hasError());
+    EXPECT_EQ(errors.getError()->identifier(), HARBOR::Studio::kDuplicateComponent);
     EXPECT_EQ(app->getAllEditors(), PARR::GList<DOVE2::Editor*>{first});
     EXPECT_EQ(first->getDiagram(), m.top);
 }
@@ -165,23 +228,26 @@ TEST_F(StudioAppTest, TheFrameworkServiceAnswersTheComponentOfEachTab) {
     EXPECT_TRUE(tab1.contains(inner));
     EXPECT_TRUE(service->getComponentsOfTab(0, errors).contains(top));
     EXPECT_TRUE(service->getComponentsOfTab(2, errors).empty());
-    EXPECT_TRUE(errors.hasError());
+    ASSERT_TRUE(errors.hasError());
+    EXPECT_EQ(errors.getError()->identifier(), DOVE2::StudioFrameworkService::kNoSuchTab);
 }
 
 TEST_F(StudioAppTest, DoubleClickingAGenericSubsystemOpensItsDiagram) {
     DOVE2::Editor* top = open(m.top);
-    const PARR::GLPoint<double> at = m.sub.getPosition() + m.sub.getSize() * 0.5;
-    ROOK2::MouseEvent press(ROOK2::MouseEvent::Press, at, {int(at.x), int(at.y)},
-                            ROOK2::MouseEvent::LeftButton, ROOK2::MouseEvent::LeftButton, 0);
-    ROOK2::MouseEvent release(ROOK2::MouseEvent::Release, at, {int(at.x), int(at.y)},
-                              ROOK2::MouseEvent::LeftButton, 0, 0);
-    ROOK2::MouseEvent twice(ROOK2::MouseEvent::DoubleClick, at, {int(at.x), int(at.y)},
-                            ROOK2::MouseEvent::LeftButton, ROOK2::MouseEvent::LeftButton, 0);
-    top->getScene()->deliverMouseEvent(press);
-    top->getScene()->deliverMouseEvent(release);
-    top->getScene()->deliverMouseEvent(twice);
+    doubleClick(*top, m.sub.getPosition() + m.sub.getSize() * 0.5);
     ASSERT_NE(app->getActiveEditor(), top);
     EXPECT_EQ(app->getActiveEditor()->getDiagram(), m.inner);
+}
+
+TEST_F(StudioAppTest, ADoubleClickedSubsystemThatCannotOpenTellsTheUserWhy) {
+    DOVE2::Editor* top = open(m.top);
+    app->refuseDiagrams = true;
+    TestSupport::WarningRecorder warnings;
+
+    doubleClick(*top, m.sub.getPosition() + m.sub.getSize() * 0.5);
+
+    EXPECT_EQ(app->getActiveEditor(), top);
+    EXPECT_EQ(warnings.identifiers, std::vector<std::string>{DOVE2::StudioApp::kCannotOpenDiagram});
 }
 
 TEST_F(StudioAppTest, EditorOpenTypeIsRestoredToTheDefault) {
@@ -207,6 +273,21 @@ TEST(StudioAppPrototype, NewStudiosGetTheRegisteredApplicationClass) {
     EXPECT_NE(first.get(), second.get());
     EXPECT_EQ(typeid(*first), typeid(RecordingStudioApp));
     EXPECT_EQ(typeid(*DOVE2::StudioApp::spawnForNewStudio()), typeid(DOVE2::StudioApp));
+}
+
+// Says on stderr when it is destroyed.
+class AnnouncingStudioApp : public DOVE2::StudioApp {
+public:
+    ~AnnouncingStudioApp() override { std::fputs("prototype destroyed\n", stderr); }
+};
+
+TEST(StudioAppPrototypeDeathTest, ThePrototypeLivesUntilTheProcessEnds) {
+    EXPECT_EXIT(
+        {
+            DOVE2::StudioApp::setPrototype(PARR::Holder<DOVE2::StudioApp>(new AnnouncingStudioApp));
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), ::testing::Not(::testing::HasSubstr("prototype destroyed")));
 }
 
 }  // namespace

@@ -148,7 +148,8 @@ TEST(UndoHistoryTargetWithoutHistory, RefusesCommandsAndIsNeverDirty) {
     EXPECT_FALSE(
         target.processCommand(setValueCommand(builder.model(), builder.find("a"), 5), errors));
 
-    EXPECT_TRUE(errors.hasError());
+    ASSERT_TRUE(errors.hasError());
+    EXPECT_EQ(errors.getError()->identifier(), "DOVE2_ModelClosed");
     EXPECT_FALSE(target.isDirty());
     EXPECT_FALSE(target.canUndo());
     EXPECT_EQ(builder.find("a").get<std::int64_t>(HistoryTypes::get().value), 1);

@@ -307,6 +307,22 @@ TEST_F(UndoHistoryTest, ASaveInsideTheDroppedRedoTailCannotBeReachedAgain) {
     EXPECT_TRUE(history->isClean());
 }
 
+TEST_F(UndoHistoryTest, AModelMarkedUnsavedStaysDirtyWhateverIsUndoneUntilItIsSaved) {
+    run(setValueCommand(model(), builder.find("a"), 10));
+    undo();
+    ChangeLog log(*history);
+
+    history->markUnsaved();
+
+    ASSERT_EQ(log.seen.size(), 1u);
+    EXPECT_TRUE(log.seen.front().dirty);
+    redo();
+    undo();
+    EXPECT_TRUE(history->isDirty());
+    history->setClean();
+    EXPECT_TRUE(history->isClean());
+}
+
 TEST_F(UndoHistoryTest, CommandsThatChangedNothingLeaveTheModelCleanOnEitherSideOfTheSave) {
     run(idleCommand(model()));
     EXPECT_TRUE(history->isClean());

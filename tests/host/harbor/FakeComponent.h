@@ -41,9 +41,11 @@ public:
         : typeName_(std::move(typeName)), makesNothing_(makesNothing) {}
 
     std::string getTypeName() const override { return typeName_; }
-    HARBOR::StudioComponentBase* create(HARBOR::Studio* studio,
-                                        const std::string& name) const override {
-        return makesNothing_ ? nullptr : new FakeComponent(studio, name);
+    PARR::Holder<HARBOR::StudioComponentBase> create(HARBOR::Studio* studio,
+                                                     const std::string& name) const override {
+        if (makesNothing_)
+            return {};
+        return PARR::makeHeld<FakeComponent>(studio, name);
     }
 
 private:

@@ -17,7 +17,8 @@ public:
     HARBOR::Util::MenuInterface getMenuInterface() override {
         return HARBOR::Util::MenuInterface("fakeGetInterface", "fakeprivate");
     }
-    HARBOR::AbstractDomainInterface* createInterface(HARBOR::Studio* studio) const override;
+    PARR::Holder<HARBOR::AbstractDomainInterface> createInterface(
+        HARBOR::Studio* studio) const override;
     PARR::StringID getName() const override { return PARR::StringID(name_); }
     PARR::StringID getModelClassFullName() const override { return "FAKE.Model"; }
 
@@ -36,8 +37,9 @@ private:
     FakeDomain& domain_;
 };
 
-inline HARBOR::AbstractDomainInterface* FakeDomain::createInterface(HARBOR::Studio* studio) const {
-    return new FakeDomainInterface(studio, *this);
+inline PARR::Holder<HARBOR::AbstractDomainInterface> FakeDomain::createInterface(
+    HARBOR::Studio* studio) const {
+    return PARR::makeHeld<FakeDomainInterface>(studio, *this);
 }
 
 // A domain implementation that logs its construction and destruction ("+tag", "-tag") in a

@@ -20,7 +20,7 @@ using Log = std::vector<std::string>;
 
 class NullCreator : public HARBOR::ClassCreator {
 public:
-    HARBOR::AbstractDomainImpl* create(Studio*) const override { return nullptr; }
+    std::unique_ptr<HARBOR::AbstractDomainImpl> create(Studio*) const override { return {}; }
 };
 
 class DomainFactoryTest : public ::testing::Test {
@@ -35,7 +35,7 @@ TEST_F(DomainFactoryTest, CreatorMakesANewImplementationServingTheStudio) {
     Studio studio;
     const RegisteredClassCreator<FakeDomainImpl> creator;
 
-    std::unique_ptr<HARBOR::AbstractDomainImpl> impl(creator.create(&studio));
+    const std::unique_ptr<HARBOR::AbstractDomainImpl> impl = creator.create(&studio);
 
     ASSERT_NE(dynamic_cast<FakeDomainImpl*>(impl.get()), nullptr);
     EXPECT_EQ(impl->getStudio(), &studio);

@@ -55,7 +55,7 @@ TEST_F(ComponentTest, HoldsAReferenceToItsDomainInterface) {
     PARR::Holder<HARBOR::AbstractDomainInterface> domainInterface(domain.createInterface(&studio));
     {
         FakeComponent c(&studio, "x");
-        c.setDomain(domainInterface.get());
+        c.setDomain(domainInterface);
         EXPECT_EQ(c.getDomain(), domainInterface.get());
         EXPECT_EQ(domainInterface->refCount(), 2u);
     }
@@ -66,21 +66,22 @@ TEST_F(ComponentTest, ANewDomainInterfaceReplacesAndReleasesTheOldOne) {
     PARR::Holder<HARBOR::AbstractDomainInterface> first(domain.createInterface(&studio));
     PARR::Holder<HARBOR::AbstractDomainInterface> second(domain.createInterface(&studio));
     FakeComponent c(&studio, "x");
-    c.setDomain(first.get());
+    c.setDomain(first);
 
-    c.setDomain(second.get());
+    c.setDomain(second);
 
     EXPECT_EQ(c.getDomain(), second.get());
     EXPECT_EQ(first->refCount(), 1u);
 }
 
-TEST_F(ComponentTest, OwnsAnInterfaceHandedOverUnreferenced) {
-    auto* c = new FakeComponent(&studio, "x");
-    PARR::Holder<HARBOR::StudioComponentBase> held(c);
+TEST_F(ComponentTest, KeepsANewInterfaceAliveAsItsOnlyHolder) {
+    FakeComponent c(&studio, "x");
 
-    c->setDomain(domain.createInterface(&studio));
+    c.setDomain(domain.createInterface(&studio));
 
-    EXPECT_EQ(c->getDomain()->refCount(), 1u);
+    ASSERT_NE(c.getDomain(), nullptr);
+    EXPECT_EQ(c.getDomain()->refCount(), 1u);
+    EXPECT_EQ(c.getDomain()->getDomain(), &domain);
 }
 
 // --- Clipboard adapter ---

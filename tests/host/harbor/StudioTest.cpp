@@ -317,7 +317,8 @@ TEST(StudioComponents, MakesNothingForATypeWithoutFactory) {
 
     EXPECT_EQ(studio.createComponent("Test:NoFactory", "m", errors), nullptr);
 
-    EXPECT_TRUE(errors.hasError());
+    ASSERT_TRUE(errors.hasError());
+    EXPECT_EQ(errors.getError()->identifier(), HARBOR::StudioComponentFactoryManager::kUnknownKey);
     EXPECT_TRUE(studio.getComponents().empty());
 }
 

@@ -113,6 +113,18 @@ TEST(HolderLifetime, AnObjectHeldInAContainerLivesAsLongAsTheContainer) {
     EXPECT_EQ(life.destroyed, 1);
 }
 
+TEST(HolderLifetime, MakeHeldHandsOverANewObjectThatATemporaryHolderCannotFree) {
+    Life life;
+    Holder<Node> made = makeHeld<Leaf>(life);
+    EXPECT_EQ(made->refCount(), 1u) << "the one reference is the caller's";
+    {
+        Holder<Node> borrowed(made.get());  // another part takes a reference and lets go
+    }
+    EXPECT_EQ(life.destroyed, 0);
+    made.reset();
+    EXPECT_EQ(life.destroyed, 1);
+}
+
 TEST(HolderCasts, DynamicCastIsEmptyForTheWrongType) {
     Life life;
     const Holder<Node> plain(new Node(life));

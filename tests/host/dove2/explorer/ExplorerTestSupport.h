@@ -153,8 +153,8 @@ public:
     };
 
     HARBOR::Util::MenuInterface getMenuInterface() override { return {}; }
-    HARBOR::AbstractDomainInterface* createInterface(HARBOR::Studio*) const override {
-        return nullptr;
+    PARR::Holder<HARBOR::AbstractDomainInterface> createInterface(HARBOR::Studio*) const override {
+        return {};
     }
     PARR::StringID getName() const override { return "ExplorerTestDomain"; }
     PARR::StringID getModelClassFullName() const override { return "ExplorerTest.DomainModel"; }
@@ -171,8 +171,8 @@ public:
         lastPopulator = boost::shared_ptr<CountingPopulator>(new CountingPopulator());
         return lastPopulator;
     }
-    DOVE2::Dove2DomainInterface* createDove2Interface(HARBOR::Studio*) const override {
-        return nullptr;
+    PARR::Holder<DOVE2::Dove2DomainInterface> createDove2Interface(HARBOR::Studio*) const override {
+        return {};
     }
 
     // The domain registered with the process-wide registry (once).

@@ -157,7 +157,7 @@ TEST(ModelFileRoundTripTest, StringIdsAndAnyKeyOrderAreReadAndSavedCanonically) 
 
 TEST(ModelFileRoundTripTest, NumbersAreWrittenShortAndReadBackExactly) {
     VTQuillTest::DiagramBuilder b("numbers");
-    const double values[] = {0.1, 1.0 / 3, -0.5, 1e-7, 123456.789, 1e300, 4503599627370497.0};
+    const double values[] = {0.1, 1.0 / 3, -0.5, 1e-7, 123456.789, 1e-300, 999999999.75, 1e9};
     for (double v : values)
         b.block("Gain", "G" + std::to_string(b.diagram.getBlocks().size()), {v, -v});
     b.commit();
@@ -172,25 +172,54 @@ TEST(ModelFileRoundTripTest, NumbersAreWrittenShortAndReadBackExactly) {
     loaded.close();
 }
 
-TEST(ModelFileRoundTripTest, ANumberThatIsNotFiniteIsRefusedWithItsPlace) {
-    VTQuillTest::DiagramBuilder b("nan");
-    b.block("Gain", "G", {0, std::numeric_limits<double>::infinity()});
+TEST(ModelFileRoundTripTest, ANumberTheReaderWouldRefuseIsNotSavedAndNamesItsPlace) {
+    VTQuillTest::DiagramBuilder b("far");
+    b.block("Gain", "G", {0, 0});
+    const Block far = b.block("Gain", "Far", {0, 0}, {30, 30});
     b.commit();
     TemporaryFolder folder;
-    const std::string path = (folder / "nan.vtm").string();
+    const std::string path = (folder / "far.vtm").string();
+    const std::pair<PARR::GLPoint<double>, const char*> refused[] = {
+        {{0, std::numeric_limits<double>::infinity()}, "found infinity"},
+        {{std::nan(""), 0}, "found NaN"},
+        {{1e300, 0}, "found 1e+300"}};
+    for (const auto& [position, found] : refused) {
+        far.setPosition(position);
+        b.commit();
+        const std::string error = ModelFileWriter().save(b.model, path);
+        EXPECT_EQ(
+            error.rfind(path + ": cannot save the model: diagrams[0].blocks[1].position: ", 0), 0u)
+            << error;
+        EXPECT_NE(error.find(found), std::string::npos) << error;
+        EXPECT_EQ(folder.fileCount(), 0u);
+    }
+}
+
+TEST(ModelFileRoundTripTest, ATextThatIsNotUtf8IsNotSavedAndNamesItsPlace) {
+    VTQuillTest::DiagramBuilder b("bytes");
+    b.block("Gain", "fine").setParameter("Gain", "cut short \xe2\x82");
+    b.commit();
+    TemporaryFolder folder;
+    const std::string path = (folder / "bytes.vtm").string();
     const std::string error = ModelFileWriter().save(b.model, path);
-    EXPECT_NE(error.find("diagrams[0].blocks[0].position"), std::string::npos) << error;
-    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(error, path +
+                         ": cannot save the model: diagrams[0].blocks[0].parameters[0]: a text "
+                         "that is not valid UTF-8 cannot be saved");
     EXPECT_EQ(folder.fileCount(), 0u);
 }
 
-TEST(ModelFileRoundTripTest, BytesThatAreNotUtf8AreSavedAsReplacementCharacters) {
-    VTQuillTest::DiagramBuilder b("bytes");
-    b.block("Gain", "bad\xff\xc3(name");
+TEST(ModelFileRoundTripTest, ControlCharactersAreEscapedAndReadBack) {
+    VTQuillTest::DiagramBuilder b("controls");
+    const std::string name = std::string(
+                                 "a\x08"
+                                 "b\x0c\x1f\x7f") +
+                             '\0' + "z";
+    b.block("Gain", name);
     b.commit();
-    Model loaded = loadText(ModelFileWriter::toText(b.model));
+    const std::string text = ModelFileWriter::toText(b.model);
+    EXPECT_NE(text.find("\"name\": \"a\\bb\\f\\u001F\x7f\\u0000z\""), std::string::npos) << text;
+    Model loaded = loadText(text);
     ASSERT_TRUE(loaded.isValid());
-    EXPECT_EQ(loaded.getDiagrams().front().getBlocks()[0].getName(),
-              "bad\xef\xbf\xbd\xef\xbf\xbd(name");
+    EXPECT_EQ(loaded.getDiagrams().front().getBlocks()[0].getName(), name);
     loaded.close();
 }
