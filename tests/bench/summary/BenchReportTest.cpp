@@ -51,7 +51,8 @@ TEST(BenchReport, ReadsTheGoalsOfTheContextAndTheMedianOfEachRun) {
     EXPECT_DOUBLE_EQ(route->cpuSeconds, 290e-9);
     EXPECT_DOUBLE_EQ(route->realSeconds, 330e-9);
     EXPECT_EQ(route->counters.at("steps"), 4);
-    EXPECT_EQ(route->counters.count("iterations"), 0u) << "the library's own figures are not counters";
+    EXPECT_EQ(route->counters.count("iterations"), 0u)
+        << "the library's own figures are not counters";
     EXPECT_EQ(report->find("BM_Open/10000")->error, "no editor");
     EXPECT_EQ(report->find("BM_Missing"), nullptr);
 }
