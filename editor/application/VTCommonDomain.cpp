@@ -7,11 +7,7 @@ namespace Vantor {
 
 VTCommonDomain* VTCommonDomain::get() {
     // Held once and never let go: the domain lives as long as the process.
-    static VTCommonDomain* domain = [] {
-        auto* d = new VTCommonDomain();
-        d->ref();
-        return d;
-    }();
+    static VTCommonDomain* const domain = PARR::heldForever(new VTCommonDomain());
     return domain;
 }
 

@@ -54,11 +54,7 @@ void makeTool(DOVE2::Editor& editor, const PARR::StringID& role) {
 
 VTDomain* VTDomain::get() {
     // Held once and never let go: the domain lives as long as the process.
-    static VTDomain* domain = [] {
-        auto* d = new VTDomain();
-        d->ref();
-        return d;
-    }();
+    static VTDomain* const domain = PARR::heldForever(new VTDomain());
     return domain;
 }
 

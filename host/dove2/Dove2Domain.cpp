@@ -14,11 +14,7 @@ namespace DOVE2 {
 
 Dove2Domain* Dove2Domain::get() {
     // Held once and never let go: the generic domain lives as long as the process.
-    static Dove2Domain* domain = [] {
-        auto* d = new Dove2Domain();
-        d->ref();
-        return d;
-    }();
+    static Dove2Domain* const domain = PARR::heldForever(new Dove2Domain());
     return domain;
 }
 

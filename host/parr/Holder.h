@@ -94,6 +94,14 @@ Holder<T> makeHeld(Args&&... args) {
     return Holder<T>(new T(std::forward<Args>(args)...));
 }
 
+// `object` with one reference that is never given back: for a reference-counted singleton
+// that must live until the process ends (no holder can then destroy it).
+template <class T>
+T* heldForever(T* object) {
+    object->ref();
+    return object;
+}
+
 template <class T>
 std::size_t gHash(const Holder<T>& h) {
     return gHash(static_cast<const void*>(h.get()));
