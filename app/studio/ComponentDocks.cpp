@@ -2,6 +2,9 @@
 
 #include <QDockWidget>
 #include <QMainWindow>
+#include <QTreeWidget>
+
+#include "ExplorerFilter.h"
 
 #include "dove2/explorer/TreeComponent.h"
 #include "harbor/Studio.h"
@@ -32,7 +35,8 @@ void ComponentDocks::componentAdded(HARBOR::StudioComponentBase& component) {
     const bool isTree = component.getName() == DOVE2::TreeComponent::kComponentName;
     auto* dock = new QDockWidget(titleOf(component, isTree), &window_);
     dock->setObjectName(QString::fromStdString(component.getName()));
-    dock->setWidget(widget);
+    auto* tree = isTree ? qobject_cast<QTreeWidget*>(widget) : nullptr;
+    dock->setWidget(tree ? new ExplorerFilter(tree) : widget);
     window_.addDockWidget(isTree ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, dock);
     dock->setVisible(!studio_.isHidden(component.getName()));
     docks_[component.getName()] = dock;
@@ -46,7 +50,9 @@ void ComponentDocks::componentRemoved(const std::string& name) {
     docks_.erase(it);
     if (!dock)
         return;
-    if (QWidget* widget = dock->widget())
+    if (auto* filter = dynamic_cast<ExplorerFilter*>(dock->widget()))
+        filter->releaseTree();
+    else if (QWidget* widget = dock->widget())
         widget->setParent(nullptr);
     window_.removeDockWidget(dock);
     delete dock.data();

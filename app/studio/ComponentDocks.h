@@ -18,12 +18,14 @@ namespace VantorStudio {
 // The dock windows of a studio's tool components (the model tree, the property browser):
 // one QDockWidget per component that is not a document and has a widget, titled with the
 // component's display title ("Model Explorer" for a model tree without a title of its own).
-// The model tree docks on the left, everything else on the right.
+// The model tree docks on the left below its filter field (ExplorerFilter), everything else on
+// the right.
 // The window hands it the studio's notices; a hidden component's dock is hidden, and shown
 // again with the component.
 //
 // On removal the component's widget is handed back (no parent) to its component, which owns
-// it, and the dock goes. The window and the studio must outlive the docks.
+// it, and the dock goes (with the filter field of the model tree). The window and the studio must
+// outlive the docks.
 class ComponentDocks {
 public:
     ComponentDocks(QMainWindow& window, HARBOR::Studio& studio);

@@ -45,7 +45,12 @@ struct ModelCloser {
 
 }  // namespace
 
-QImage DiagramRenderer::render(const DOVE2::Diagram& diagram) {
+QRectF DiagramRenderer::Framing::toImage(const PARR::GLRect<double>& rect) const {
+    return QRectF((rect.x - area.x) * scale, (rect.y - area.y) * scale, rect.width * scale,
+                  rect.height * scale);
+}
+
+QImage DiagramRenderer::render(const DOVE2::Diagram& diagram, Framing* framing) {
     ROOK2::Scene scene;
     DOVE2::Graphics graphics(scene, diagram, glyphFactoryFor(diagram.getRootModel()));
     PARR::GLRect<double> area = scene.itemsBoundingRect();
@@ -67,6 +72,8 @@ QImage DiagramRenderer::render(const DOVE2::Diagram& diagram) {
     scenePainter.setSelectionFeedback(false);
     scenePainter.paint(painter, area);
     painter.end();
+    if (framing)
+        *framing = Framing{area, scale};
     return image;
 }
 

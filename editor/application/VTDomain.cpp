@@ -5,14 +5,20 @@
 #include "dove2/Editor.h"
 #include "dove2/tools/DeleteTool.h"
 #include "dove2/tools/EdgeCreationTool.h"
-#include "dove2/tools/MoveTool.h"
-#include "dove2/tools/ResizeBehavior.h"
-#include "dove2/tools/SelectionTool.h"
+#include "explorer/IconController.h"
+#include "explorer/TreePopulator.h"
+#include "explorer/VTBasicTreeFilter.h"
+#include "explorer/VTElementDescriber.h"
 #include "glyphs/GlyphFactory.h"
 #include "rook2/ToolConstructor.h"
 #include "tessel/AssertionError.h"
 #include "tools/DeleteTool.h"
 #include "tools/DummyTool.h"
+#include "tools/LineMoveTool.h"
+#include "tools/MoveTool.h"
+#include "tools/ResizeBehavior.h"
+#include "tools/SegmentCreationTool.h"
+#include "tools/SelectionTool.h"
 
 namespace Vantor {
 
@@ -25,22 +31,21 @@ PARR::Holder<ROOK2::BaseToolConstructor> toolConstructor(DOVE2::Editor& editor,
         new ROOK2::ToolConstructor<T, DOVE2::Editor&>(role, editor));
 }
 
-// The editor's seven tool constructors, in their fixed order. The block-diagram move,
-// line-move, resize, segment-drawing and selection gestures are served by the framework's
-// tools of the same roles; the line-move role has no framework tool, so it is left
-// unregistered rather than given a tool that does nothing.
+// The editor's seven tool constructors, in their fixed order.
 void addToolConstructors(DOVE2::Editor& editor) {
     editor.addToolConstructor(
         toolConstructor<DeleteTool>(editor, DOVE2::DeleteTool::staticGetDefaultRole()));
     editor.addToolConstructor(
-        toolConstructor<DOVE2::MoveTool>(editor, ROOK2::MoveTool::staticGetDefaultRole()));
+        toolConstructor<LineMoveTool>(editor, LineMoveTool::staticGetDefaultRole()));
+    editor.addToolConstructor(
+        toolConstructor<MoveTool>(editor, ROOK2::MoveTool::staticGetDefaultRole()));
     editor.addToolConstructor(PARR::Holder<ROOK2::BaseToolConstructor>(
-        new ROOK2::ToolConstructor<DOVE2::ResizeBehavior, DOVE2::Editor&, bool>(
+        new ROOK2::ToolConstructor<ResizeBehavior, DOVE2::Editor&, bool>(
             ROOK2::ResizeBehavior::staticGetDefaultRole(), editor, true)));
-    editor.addToolConstructor(toolConstructor<DOVE2::EdgeCreationTool>(
+    editor.addToolConstructor(toolConstructor<SegmentCreationTool>(
         editor, DOVE2::EdgeCreationTool::staticGetDefaultRole()));
-    editor.addToolConstructor(toolConstructor<DOVE2::SelectionTool>(
-        editor, ROOK2::SelectionTool::staticGetDefaultRole()));
+    editor.addToolConstructor(
+        toolConstructor<SelectionTool>(editor, ROOK2::SelectionTool::staticGetDefaultRole()));
     editor.addToolConstructor(
         toolConstructor<DummyTool>(editor, DummyTool::staticGetDefaultRole()));
 }
@@ -88,18 +93,23 @@ DOVE2::GlyphFactory* VTDomain::getGlyphFactory() const {
 
 void VTDomain::initializeEdgeCreationRuleSet() {}
 
-// The model explorer's block-diagram describer, icons and tree come with the explorer; until
-// then the tree shows the framework's generic ones.
+// The model explorer's services are shared for the life of the process, except the tree
+// populator: each caller gets its own, with a filter of its own.
 const boost::shared_ptr<DOVE2::GetIconBase>& VTDomain::getIconController() const {
-    return DOVE2::Dove2Domain::get()->getIconController();
+    static const auto* const icons =
+        new boost::shared_ptr<DOVE2::GetIconBase>(new IconController());
+    return *icons;
 }
 
 const boost::shared_ptr<DOVE2::ElementDescriberBase>& VTDomain::getElementDescriber() const {
-    return DOVE2::Dove2Domain::get()->getElementDescriber();
+    static const auto* const describer =
+        new boost::shared_ptr<DOVE2::ElementDescriberBase>(new ElementDescriber());
+    return *describer;
 }
 
 boost::shared_ptr<DOVE2::GetChildrenBase> VTDomain::getTreePopulator() {
-    return DOVE2::Dove2Domain::get()->getTreePopulator();
+    return boost::shared_ptr<DOVE2::GetChildrenBase>(
+        new TreePopulator(VTBasicTreeFilter::create()));
 }
 
 void VTDomain::installTools(DOVE2::Editor* editor) const {

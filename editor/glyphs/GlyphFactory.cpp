@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "dove2/NullGlyph.h"
+#include "glyphs/AnnotationGlyph.h"
 #include "glyphs/BlockGlyphCreationRegistry.h"
+#include "glyphs/ChartixGlyph.h"
 #include "glyphs/LegacyBlockGlyph.h"
 #include "glyphs/PortGlyph.h"
 #include "glyphs/SegmentGlyph.h"
@@ -23,8 +25,6 @@ const GlyphFactory::GlyphVisitor::Table& GlyphFactory::dispatchTable() {
     return *table;
 }
 
-// Annotations have no entry yet: until they get a glyph of their own they are drawn by the
-// framework's generic glyph of the default entry.
 GlyphFactory::GlyphVisitor::Table* GlyphFactory::buildDispatchTable() {
     auto* table = new GlyphVisitor::Table();
     table->setDefault([](GlyphVisitor& visitor, const DOVE2::DiagramElement& element) {
@@ -37,6 +37,10 @@ GlyphFactory::GlyphVisitor::Table* GlyphFactory::buildDispatchTable() {
     table->addMember<VTQUILL::SegmentLabel, GlyphFactory>(&GlyphFactory::visitSegmentLabel);
     table->addMember<VTQUILL::SolderJoint, GlyphFactory>(&GlyphFactory::visitSolderJoint);
     table->addMember<VTQUILL::Terminator, GlyphFactory>(&GlyphFactory::visitTerminator);
+    table->add<VTQUILL::Annotation>([](GlyphVisitor&, const DOVE2::DiagramElement& element) {
+        return PARR::Holder<DOVE2::Glyph>(
+            new AnnotationGlyph(VTQUILL::ImmutableAnnotation(element)));
+    });
     return table;
 }
 
@@ -44,12 +48,14 @@ PARR::Holder<DOVE2::Glyph> GlyphFactory::visitDefault(const DOVE2::DiagramElemen
     return create(element);
 }
 
-// A state-chart block is drawn as an ordinary block until charts have a glyph of their own.
+// A registered creator wins over the state-chart glyph, which wins over the legacy glyph.
 PARR::Holder<DOVE2::Glyph> GlyphFactory::visitBlock(const DOVE2::DiagramElement& element) {
     const VTQUILL::Block block(element);
     if (PARR::Holder<DOVE2::Glyph> registered =
             BlockGlyphCreationRegistry::getInstance()->createBlockGlyphFromType(block))
         return registered;
+    if (block.isChartix())
+        return PARR::Holder<DOVE2::Glyph>(new ChartixGlyph(block));
     return PARR::Holder<DOVE2::Glyph>(new LegacyBlockGlyph(block));
 }
 

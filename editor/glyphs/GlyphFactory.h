@@ -13,14 +13,15 @@ namespace Vantor {
 // class, through one dispatch table shared by every factory (built on first use, destroyed
 // when the module unloads):
 //   Block        -> the registered glyph of its type (BlockGlyphCreationRegistry), else a
-//                   LegacyBlockGlyph
+//                   ChartixGlyph for a state-chart block, else a LegacyBlockGlyph
 //   Port         -> PortGlyph
 //   Line         -> DOVE2::NullGlyph (its segments draw it)
 //   Segment      -> SegmentGlyph
 //   SegmentLabel -> SegmentLabelGlyph
 //   SolderJoint  -> SolderJointGlyph
 //   Terminator   -> DOVE2::NullGlyph
-//   anything else (annotations among them) -> the framework's generic glyph
+//   Annotation   -> AnnotationGlyph
+//   anything else -> the framework's generic glyph
 // The framework asks through DOVE2::GlyphFactory::makeGlyph, which visits the element. Each
 // call makes a fresh glyph owned by the returned holder; the factory keeps no per-diagram
 // state. User-interface thread only.

@@ -9,6 +9,7 @@
 #include "main/initialize.h"
 #include "parr/ErrorHolder.h"
 #include "studio/Editor.h"
+#include "studio/StudioApp.h"
 #include "studio/VTQueryPlatformStudio.h"
 #include "tessel/AssertionError.h"
 #include "tessel/WarningService.h"
@@ -47,6 +48,8 @@ void registerModule() {
         PARR::Holder<HARBOR::StudioComponentFactory>(
             new DOVE2::StudioFactory<Vantor::Editor>(Vantor::Editor::staticGetTypeName())),
         erh);
+    // Every studio started from now on runs the block-diagram studio application.
+    DOVE2::StudioApp::setPrototype(PARR::makeHeld<Vantor::StudioApp>());
     if (erh.hasError())
         TESSEL::warning(kStartupFailed,
                         "The block-diagram editor could not register itself: " + erh.message());

@@ -157,6 +157,8 @@ void Editor::onSetDiagram(DOVE2::Diagram diagram) {
     boost::shared_ptr<VantorRenderer::BlockModifyListener> listener(
         new VantorRenderer::BlockModifyListener(root, VTQUILL::ImmutableDiagram(shown), this));
     modifyListener = listener;
+    // Drawn once the editor holds the listener: the glyphs look their entries up through it.
+    listener->drawQueuedBlocks();
 }
 
 void Editor::handleHideOrClose(PARR::GLWidgetEvent2) {}

@@ -1,5 +1,7 @@
 #include "dove2/Command.h"
 
+#include "dove2/CommandChangeMerger.h"
+
 namespace DOVE2 {
 
 Command::Command(const QUILL::Model& model) : model_(model) {}
@@ -11,11 +13,17 @@ void Command::handleDo(PARR::ErrorHolder& errors) {
 }
 
 void Command::handleUndo(const QUILL::ChangeSet& recorded, PARR::ErrorHolder&) {
-    model_.applyChanges(recorded, QUILL::Deviant::Direction::Backward);
+    applyRecorded(recorded, QUILL::Deviant::Direction::Backward);
 }
 
 void Command::handleRedo(const QUILL::ChangeSet& recorded, PARR::ErrorHolder&) {
-    model_.applyChanges(recorded, QUILL::Deviant::Direction::Forward);
+    applyRecorded(recorded, QUILL::Deviant::Direction::Forward);
+}
+
+void Command::applyRecorded(const QUILL::ChangeSet& recorded,
+                            QUILL::Deviant::Direction direction) const {
+    model_.applyChanges(CommandChangeMerger::forApply(recorded, model_.getDeviant(), direction),
+                        direction);
 }
 
 bool Command::canUndo() const {

@@ -43,11 +43,13 @@ public:
 
     // The first run, inside the transaction that records the command. Default: execute.
     virtual void handleDo(PARR::ErrorHolder& errors);
-    // Puts the model back as it was before the command, inside a transaction on getModel().
-    // `recorded` is the change set recorded when the command ran. Default: applies it
-    // backwards, which restores every touched object exactly.
+    // Puts back what the command changed, inside a transaction on getModel(). `recorded` is
+    // the change set recorded when the command ran. Default: applies it backwards, taking
+    // from it only what the command changed (CommandChangeMerger), so a change made outside
+    // the command since then stays; with none, every touched object is restored exactly.
     virtual void handleUndo(const QUILL::ChangeSet& recorded, PARR::ErrorHolder& errors);
-    // Makes the change again after an undo. Default: applies `recorded` forwards.
+    // Makes the change again after an undo. Default: applies `recorded` forwards, the same
+    // way.
     virtual void handleRedo(const QUILL::ChangeSet& recorded, PARR::ErrorHolder& errors);
     // Whether the command may be undone (and redone) once it ran. Default: true. A command
     // that cannot be undone stops the history's undo before it.
@@ -55,6 +57,8 @@ public:
     virtual bool canRedo() const;
 
 private:
+    void applyRecorded(const QUILL::ChangeSet& recorded, QUILL::Deviant::Direction direction) const;
+
     QUILL::Model model_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "dove2/GuardedTransaction.h"
 #include "dove2/UndoErrors.h"
+#include "quill/ReportOfChanges.h"
 
 namespace DOVE2 {
 
@@ -205,6 +206,12 @@ void UndoHistory::notifyObservers() {
     state.undoText = undoText();
     state.redoText = redoText();
     changed_.emit(state);
+}
+
+void UndoHistory::onCommit(const QUILL::ReportOfChanges<>& report) {
+    if (busy_ || report.empty())
+        return;
+    markUnsaved();
 }
 
 void UndoHistory::onDeviantDestroyed(QUILL::Deviant& instance) {

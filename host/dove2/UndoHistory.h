@@ -24,9 +24,11 @@ namespace DOVE2 {
 // of order): forModel hands it out. It lives until its model's root closes; then it drops its
 // commands, forgets the model and leaves the registry (holders of it keep an empty history).
 //
-// Every undoable change of the root goes through process; changes committed to the root
-// outside the history are not recorded, and undoing across them puts back the recorded
-// states of the objects the commands touched.
+// Every undoable change of the root goes through process. A change committed to the root
+// outside the history (an annotation's text edited in place) is not recorded, so it cannot be
+// undone: it marks the model as having unsaved changes (markUnsaved) until the next save, and
+// undoing or redoing commands across it leaves it in place (Command::handleUndo puts back only
+// what each command changed).
 //
 // All calls happen on the user-interface thread. Not copyable.
 class UndoHistory : private QUILL::ListenerBase {
@@ -116,6 +118,9 @@ private:
     // True when every command in [from, to) (in either order) changed nothing.
     bool changedNothingBetween(std::size_t from, std::size_t to) const;
     void notifyObservers();
+    // A commit of the root that is not the history's own (process, undo, redo) and that
+    // changed what users see makes the model dirty.
+    void onCommit(const QUILL::ReportOfChanges<>& report) override;
     void onDeviantDestroyed(QUILL::Deviant& instance) override;
 
     QUILL::Model model_;

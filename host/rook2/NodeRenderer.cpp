@@ -14,9 +14,11 @@
 #include "rook2/EllipseNode.h"
 #include "rook2/ImageNode.h"
 #include "rook2/LinearPathNode.h"
+#include "rook2/LodScale.h"
 #include "rook2/QtConversions.h"
 #include "rook2/RectNode.h"
 #include "rook2/RoundedRectNode.h"
+#include "rook2/ShadowImageCache.h"
 #include "rook2/ShapeOutline.h"
 #include "rook2/TextNode.h"
 
@@ -30,23 +32,17 @@ double scaleOf(const QTransform& t) {
     return s > 0.0 ? s : 1.0;
 }
 
-void drawShadow(QPainter& painter, const QPainterPath& shape, const EffectShadow& shadow) {
-    const QPainterPath moved = shape.translated(shadow.offset().x, shadow.offset().y);
-    QColor color = toQColor(shadow.color());
-    const int steps = shadow.blurRadius() > 0.0 ? 4 : 0;
-    const double alpha = color.alphaF() / (steps + 1);
-    color.setAlphaF(float(alpha));
-    painter.setBrush(color);
-    painter.setPen(Qt::NoPen);
-    painter.drawPath(moved);
-    // Fading rings around the shape: each wider ring adds less darkness at its edge.
-    for (int i = steps; i >= 1; --i) {
-        QPen ring(color, 2.0 * shadow.blurRadius() * i / steps);
-        ring.setJoinStyle(Qt::RoundJoin);
-        painter.setPen(ring);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(moved);
-    }
+// The farthest a shadow reaches beyond its shape, in the node's frame.
+double reachOf(const EffectShadow& shadow) {
+    return std::max(std::abs(shadow.offset().x), std::abs(shadow.offset().y)) + shadow.blurRadius();
+}
+
+bool leavesMark(const Stroke& stroke) {
+    return stroke.isVisible() && stroke.color().alpha() > 0.0;
+}
+
+bool leavesMark(const Fill& fill) {
+    return fill.isGradient() || (fill.isColor() && fill.color().alpha() > 0.0);
 }
 
 }  // namespace
@@ -58,50 +54,68 @@ void NodeRenderer::draw(const Node& node) {
     node.accept(*this);
 }
 
-void NodeRenderer::useNodeTools(const Node& node) {
-    painter_.setPen(toQPen(node.getStroke(), scaleOf(painter_.worldTransform())));
-    painter_.setBrush(toQBrush(node.getFill()));
+double NodeRenderer::zoom() const {
+    return scaleOf(painter_.worldTransform());
+}
+
+bool NodeRenderer::useNodeTools(const Node& node) {
+    const bool stroked = leavesMark(node.getStroke()), filled = leavesMark(node.getFill());
+    if (!stroked && !filled)
+        return false;
+    painter_.setPen(stroked ? toQPen(node.getStroke(), zoom()) : QPen(Qt::NoPen));
+    painter_.setBrush(filled ? toQBrush(node.getFill()) : QBrush(Qt::NoBrush));
+    return true;
 }
 
 void NodeRenderer::drawEffects(const Node& node) {
-    const QPainterPath shape = ShapeOutline::of(node);
-    if (shape.isEmpty())
-        return;
+    const LodScale& lod = LodScale::instance();
+    QPainterPath shape;
     for (const auto& effect : node.getEffects().effects()) {
-        if (const auto* shadow = dynamic_cast<const EffectShadow*>(effect.get()))
-            drawShadow(painter_, shape, *shadow);
+        const auto* shadow = dynamic_cast<const EffectShadow*>(effect.get());
+        if (!shadow || !lod.isDetailVisible(reachOf(*shadow), zoom()))
+            continue;
+        if (shape.isEmpty())
+            shape = ShapeOutline::of(node);
+        if (shape.isEmpty())
+            return;
+        shadows_.draw(painter_, shape, *shadow);
     }
 }
 
 void NodeRenderer::visit(const ContainerNode&) {}
 
 void NodeRenderer::visit(const RectNode& node) {
-    useNodeTools(node);
+    if (!useNodeTools(node))
+        return;
     painter_.drawRect(toQRectF(node.getRect()));
 }
 
 void NodeRenderer::visit(const RoundedRectNode& node) {
-    useNodeTools(node);
+    if (!useNodeTools(node))
+        return;
     const PARR::GLRect<double>& r = node.getRect();
     const double radius = std::min(node.getCornerRadius(), std::min(r.width, r.height) / 2);
     painter_.drawRoundedRect(toQRectF(r), radius, radius);
 }
 
 void NodeRenderer::visit(const EllipseNode& node) {
-    useNodeTools(node);
+    if (!useNodeTools(node))
+        return;
     painter_.drawEllipse(toQRectF(node.getEllipse().rect()));
 }
 
 void NodeRenderer::visit(const LinearPathNode& node) {
-    useNodeTools(node);
-    QPolygonF polygon;
-    for (const auto& p : node.getPoints())
-        polygon << toQPointF(p);
-    if (node.isClosed()) {
-        painter_.drawPolygon(polygon, Qt::OddEvenFill);
-        return;
+    if (useNodeTools(node)) {
+        QPolygonF polygon;
+        for (const auto& p : node.getPoints())
+            polygon << toQPointF(p);
+        if (node.isClosed())
+            painter_.drawPolygon(polygon, Qt::OddEvenFill);
+        else
+            painter_.drawPolyline(polygon);
     }
-    painter_.drawPolyline(polygon);
+    if (node.isClosed())
+        return;
     if (!node.getStartDecoration().isEmpty())
         drawDecoration(*node.getStartDecoration().node(),
                        toQTransform(node.startDecorationPlacement()));
@@ -113,6 +127,9 @@ void NodeRenderer::visit(const LinearPathNode& node) {
 void NodeRenderer::drawDecoration(const Node& decoration, const QTransform& placement) {
     if (!decoration.isVisible())
         return;
+    const PARR::GLRect<double> box = decoration.paintRect();
+    if (!LodScale::instance().isDetailVisible(std::max(box.width, box.height), zoom()))
+        return;
     const QTransform saved = painter_.worldTransform();
     painter_.setWorldTransform(toQTransform(decoration.localToParent()) * placement * saved);
     draw(decoration);
@@ -120,7 +137,7 @@ void NodeRenderer::drawDecoration(const Node& decoration, const QTransform& plac
 }
 
 void NodeRenderer::visit(const TextNode& node) {
-    if (node.getText().empty())
+    if (node.getText().empty() || !LodScale::instance().isTextReadable(node.lineSpacing(), zoom()))
         return;
     useNodeTools(node);
     painter_.setFont(node.getFont());

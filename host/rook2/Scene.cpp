@@ -55,7 +55,13 @@ void Scene::addTopLevel(Node& node) {
 
 void Scene::nodeEntering(Node& node) {
     ++nodeCount_;
-    orderDirty_ = true;
+    // A node that comes after every other one (a new glyph, the children a new glyph brings,
+    // entering in drawing order) takes the next number; anywhere else renumbers the scene
+    // at the next query.
+    if (!orderDirty_ && isLastInPaintOrder(node))
+        node.slot_.paintOrder = nextPaintOrder_++;
+    else
+        orderDirty_ = true;
     queue(node);
     if (node.selected_)
         selection_.push_back(&node);
@@ -64,7 +70,7 @@ void Scene::nodeEntering(Node& node) {
 
 void Scene::nodeLeaving(Node& node) {
     --nodeCount_;
-    orderDirty_ = true;
+    // The others keep their relative order: their numbers stay valid.
     index_.erase(node);
     node.slot_.queued = false;
     std::erase(selection_, &node);
@@ -173,7 +179,23 @@ void Scene::renumber() {
         for (auto it = node->children_.rbegin(); it != node->children_.rend(); ++it)
             stack.push_back(it->get());
     }
+    nextPaintOrder_ = next;
     orderDirty_ = false;
+}
+
+// Whether no node of this scene follows `node` in drawing order (pre-order): its later
+// siblings and those of its ancestors are all still outside the scene. Costs the number of
+// those later siblings, none for a node appended at the top.
+bool Scene::isLastInPaintOrder(const Node& node) const {
+    for (const Node* n = &node;; n = n->parent_) {
+        const auto& siblings = n->parent_ ? n->parent_->children_ : topLevel_;
+        for (auto it = siblings.rbegin(); it != siblings.rend() && it->get() != n; ++it) {
+            if ((*it)->scene_ == this)
+                return false;
+        }
+        if (!n->parent_)
+            return true;
+    }
 }
 
 PARR::GLRect<double> Scene::itemsBoundingRect() {

@@ -124,6 +124,7 @@ private:
     void queue(Node& node);
     void reindex(Node& node, const PARR::Transform& parentToScene);
     void renumber();
+    bool isLastInPaintOrder(const Node& node) const;
     std::vector<Node*> hitCandidates(const PARR::GLPoint<double>& p, double tolerance);
     void deliverPress(MouseEvent& event);
     bool deliverToGrab(MouseEvent& event);
@@ -136,6 +137,8 @@ private:
     SpatialIndex index_;
     std::vector<PARR::Holder<Node>> queued_;
     bool orderDirty_ = false;
+    // The paint order the next node placed after every other one gets.
+    std::uint64_t nextPaintOrder_ = 0;
     std::vector<Node*> selection_;
     ToolStack tools_;
     EventHandler* grab_ = nullptr;

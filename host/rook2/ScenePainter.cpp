@@ -21,16 +21,30 @@ void ScenePainter::paint(QPainter& painter, const PARR::GLRect<double>& exposed)
     const std::vector<Node*> nodes =
         scene_.nodesIn(exposed.adjusted(-margin, -margin, margin, margin));
     cache_.beginFrame();
-    NodeRenderer renderer(painter, cache_);
+    shadows_.beginFrame();
+    lastParent_ = nullptr;
+    NodeRenderer renderer(painter, cache_, shadows_);
     for (const Node* node : nodes) {
-        painter.setWorldTransform(toQTransform(node->sceneTransform()) * base);
+        painter.setWorldTransform(nodeToDevice(*node, base));
         renderer.draw(*node);
     }
+    shadows_.endFrame();
     cache_.endFrame();
     lastPainted_ = nodes.size();
     if (selectionFeedback_)
         paintSelection(painter, base);
     painter.restore();
+}
+
+QTransform ScenePainter::nodeToDevice(const Node& node, const QTransform& base) {
+    const Node* parent = node.getParent();
+    if (!parent)
+        return toQTransform(node.localToParent()) * base;
+    if (parent != lastParent_) {
+        lastParent_ = parent;
+        lastParentToDevice_ = toQTransform(parent->sceneTransform()) * base;
+    }
+    return toQTransform(node.localToParent()) * lastParentToDevice_;
 }
 
 void ScenePainter::paintSelection(QPainter& painter, const QTransform& base) {

@@ -1,9 +1,9 @@
 #include "vtdove/ScrapGraph.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "quill/Transaction.h"
+#include "vtdove/BlockNameAllocator.h"
 #include "vtdove/ObjectCloner.h"
 
 namespace VTDove {
@@ -46,20 +46,7 @@ void offsetLine(const VTQUILL::Line& line, PARR::GLPoint<double> offset) {
 }  // namespace
 
 std::string uniqueBlockName(const std::string& name, const std::vector<std::string>& taken) {
-    auto isTaken = [&](const std::string& n) {
-        return std::find(taken.begin(), taken.end(), n) != taken.end();
-    };
-    if (!isTaken(name))
-        return name;
-    std::string stem = name;
-    while (!stem.empty() && std::isdigit(static_cast<unsigned char>(stem.back())))
-        stem.pop_back();
-    std::string candidate;
-    for (int i = 1;; ++i) {
-        candidate = stem + std::to_string(i);
-        if (!isTaken(candidate))
-            return candidate;
-    }
+    return BlockNameAllocator(taken).take(name);
 }
 
 ScrapGraph& ScrapGraph::instance() {
@@ -142,9 +129,10 @@ std::shared_ptr<const QUILL::ChangeSet> ScrapGraph::paste(vtGraph* graph) {
     const VTQUILL::Diagram scrap = getDiagram();
     const double step = kPasteStep * ++pastes_;
     const PARR::GLPoint<double> offset{step, step};
-    std::vector<std::string> takenNames;
+    std::vector<std::string> existing;
     for (const VTQUILL::Block& b : target.getBlocks())
-        takenNames.push_back(b.getName());
+        existing.push_back(b.getName());
+    BlockNameAllocator names(existing);
 
     QUILL::Transaction tx(target.getModel());
     ObjectCloner cloner(*target.getDeviant());
@@ -153,15 +141,14 @@ std::shared_ptr<const QUILL::ChangeSet> ScrapGraph::paste(vtGraph* graph) {
         pasted.push_back(cloner.clone(child, target.getObjectId()));
     cloner.remapReferences();
     for (QUILL::ObjectId id : pasted)
-        placePasted(QUILL::ImmutableClassObject(target.getDeviant(), id), offset, takenNames);
+        placePasted(QUILL::ImmutableClassObject(target.getDeviant(), id), offset, names);
     return tx.commit();
 }
 
 void ScrapGraph::placePasted(const QUILL::ImmutableClassObject& copy, PARR::GLPoint<double> offset,
-                             std::vector<std::string>& takenNames) {
+                             BlockNameAllocator& names) {
     if (const VTQUILL::Block block(copy); block.isValid()) {
-        const std::string name = uniqueBlockName(block.getName(), takenNames);
-        takenNames.push_back(name);
+        const std::string name = names.take(block.getName());
         const VTQUILL::Diagram inner = block.getSubsystemDiagram();
         if (inner.isValid() && inner.getName() == block.getName())
             inner.setName(name);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "quill/ChangeSet.h"
+#include "vtdove/BlockNameAllocator.h"
 #include "vtdove/vtAnnotation.h"
 #include "vtdove/vtBlock.h"
 #include "vtdove/vtGraph.h"
@@ -53,7 +54,7 @@ private:
     void copySegments(const VTQUILL::Diagram& scrap, const std::vector<vtSegment*>& segments,
                       const std::set<QUILL::ObjectId>& blocks, ObjectCloner& cloner);
     static void placePasted(const QUILL::ImmutableClassObject& copy, PARR::GLPoint<double> offset,
-                            std::vector<std::string>& takenNames);
+                            BlockNameAllocator& names);
 
     VTQUILL::Model model_;
     int pastes_ = 0;

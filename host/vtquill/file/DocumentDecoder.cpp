@@ -17,8 +17,10 @@ namespace {
 constexpr const char* kRootFields[] = {"format", "version", "name", "diagrams"};
 constexpr const char* kDiagramFields[] = {"id", "name", "blocks", "lines", "annotations"};
 constexpr const char* kBlockFields[] = {
-    "id",       "type",   "name",       "position", "size",     "libraryLinkType",
-    "drawName", "masked", "parameters", "ports",    "subsystem"};
+    "id",       "type",   "name",       "position", "size",      "libraryLinkType",
+    "drawName", "masked", "parameters", "ports",    "subsystem", "chart"};
+constexpr const char* kChartFields[] = {"name", "states"};
+constexpr const char* kStateFields[] = {"name", "position", "size"};
 constexpr const char* kPortFields[] = {"id", "kind", "number", "position", "orientation"};
 constexpr const char* kLineFields[] = {"id", "type", "label", "joints", "segments"};
 constexpr const char* kJointFields[] = {"id", "position"};
@@ -144,7 +146,28 @@ DocBlock DocumentDecoder::decodeBlock(const JsonValue& value, const JsonPlace& p
         b.hasSubsystem = true;
         b.subsystem = JsonCheck::asId(*subsystem, place.field("subsystem"));
     }
+    if (const JsonValue* chart = object.find("chart")) {
+        b.hasChart = true;
+        b.chart = decodeChart(*chart, place.field("chart"));
+    }
     return b;
+}
+
+CHARTIX::ChartContent DocumentDecoder::decodeChart(const JsonValue& value, const JsonPlace& place) {
+    const JsonObjectReader object(value, place, kChartFields);
+    CHARTIX::ChartContent chart;
+    chart.name = object.requireName("name");
+    chart.states = decodeItems<CHARTIX::StateContent>(
+        object.optionalArray("states"), place.field("states"),
+        [](const JsonValue& item, const JsonPlace& at) {
+            const JsonObjectReader state(item, at, kStateFields);
+            CHARTIX::StateContent s{state.requireName("name"), state.requirePoint("position"),
+                                    state.requirePoint("size")};
+            if (s.size.x < 0 || s.size.y < 0)
+                throw ModelFileError(at.field("size").toString(), "a size cannot be negative");
+            return s;
+        });
+    return chart;
 }
 
 QUILL::StringMap DocumentDecoder::decodeParameters(const JsonValue& value, const JsonPlace& place) {

@@ -31,6 +31,7 @@ private:
     static DocTerminator decodeTerminator(const JsonValue& value, const JsonPlace& place);
     static DocLabel decodeLabel(const JsonValue& value, const JsonPlace& place);
     static DocAnnotation decodeAnnotation(const JsonValue& value, const JsonPlace& place);
+    static CHARTIX::ChartContent decodeChart(const JsonValue& value, const JsonPlace& place);
 };
 
 }  // namespace VTQUILL::File

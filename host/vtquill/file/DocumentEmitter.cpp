@@ -167,6 +167,34 @@ void DocumentEmitter::block(const DocBlock& b, const ElementLocation& at) {
         key("subsystem");
         id(b.subsystem, at, "subsystem");
     }
+    if (b.hasChart) {
+        next();
+        chart(b.chart, at);
+    }
+    newline(kDepth - 1);
+    out_ += '}';
+}
+
+// A chart block's chart: its name, then one line per state.
+void DocumentEmitter::chart(const CHARTIX::ChartContent& c, const ElementLocation& at) {
+    constexpr int kDepth = 6;
+    key("chart");
+    out_ += '{';
+    newline(kDepth);
+    key("name");
+    string(c.name, at, "chart.name");
+    out_ += ',';
+    newline(kDepth);
+    array("states", c.states.size(), kDepth, [&](std::size_t i) {
+        const CHARTIX::StateContent& s = c.states[i];
+        out_ += "{\"name\": ";
+        string(s.name, at, "chart.states.name");
+        out_ += ", ";
+        point(s.position, at, "position");
+        out_ += ", ";
+        point(s.size, at, "size");
+        out_ += '}';
+    });
     newline(kDepth - 1);
     out_ += '}';
 }

@@ -24,6 +24,7 @@ private:
     void diagram(const DocDiagram& d, const ElementLocation& at);
     void block(const DocBlock& b, const ElementLocation& at);
     void port(const DocPort& p, const ElementLocation& at);
+    void chart(const CHARTIX::ChartContent& c, const ElementLocation& at);
     void line(const DocLine& l, const ElementLocation& at);
     void segment(const DocSegment& s, const ElementLocation& at);
     void annotation(const DocAnnotation& a, const ElementLocation& at);

@@ -29,6 +29,18 @@ void checkPoint(const PARR::GLPoint<double>& p, const ElementLocation& where, co
     checkNumber(p.y, where, name);
 }
 
+// Only a chart block has a chart; its states' numbers are checked like the block's own.
+void checkChart(const DocBlock& block, const ElementLocation& where) {
+    if (!block.hasChart)
+        return;
+    if (block.type != "Chart")
+        throw ModelFileError(field(where, "chart"), "only a block of type \"Chart\" has a chart");
+    for (const CHARTIX::StateContent& state : block.chart.states) {
+        checkPoint(state.position, where, "chart.states.position");
+        checkPoint(state.size, where, "chart.states.size");
+    }
+}
+
 }  // namespace
 
 DocumentValidator::DocumentValidator(BlockTypeCheck isKnownBlockType)
@@ -56,6 +68,7 @@ void DocumentValidator::checkNumbers(const ModelDocument& doc) {
                 checkPoint(block.ports[p].position, at(Kind::Port, d, b, p), "position");
                 checkNumber(block.ports[p].orientation, at(Kind::Port, d, b, p), "orientation");
             }
+            checkChart(block, at(Kind::Block, d, b));
         }
         for (std::size_t l = 0; l < diagram.lines.size(); ++l)
             checkNumbers(diagram.lines[l], at(Kind::Line, d, l));

@@ -1,5 +1,7 @@
 #include "vtquill/file/ModelBuilder.h"
 
+#include "chartix/ChartFactory.h"
+#include "chartix/ChartStore.h"
 #include "quill/Transaction.h"
 
 namespace VTQUILL::File {
@@ -93,6 +95,10 @@ std::vector<QUILL::ObjectId> ModelBuilder::buildBlock(const DocBlock& doc,
         diagramInside.setName(inner.name);
         pending_.push_back({&inner, diagramInside});
     }
+    // The chart is a model of its own, owned by the block from now on; if the build fails,
+    // the store closes it with this model.
+    if (doc.hasChart)
+        CHARTIX::ChartStore::instance().attach(block, CHARTIX::ChartFactory::create(doc.chart));
     return ports;
 }
 

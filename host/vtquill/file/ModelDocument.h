@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chartix/ChartContent.h"
 #include "parr/GLPoint.h"
 #include "parr/Path.h"
 #include "quill/Value.h"
@@ -62,6 +63,10 @@ struct DocBlock {
     FileId subsystem;
     std::uint32_t subsystemIndex = 0;   // index of the inner diagram, filled in by the validator
     std::uint64_t subsystemObject = 0;  // the inner diagram's repository object, for the writer
+    // A chart block's chart ("Chart" blocks only; a chart block without one gets an empty
+    // chart when it is first shown).
+    bool hasChart = false;
+    CHARTIX::ChartContent chart;
 };
 
 struct DocJoint {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "chartix/ChartFactory.h"
+#include "chartix/ChartStore.h"
+
 namespace VTQUILL::File {
 
 namespace {
@@ -126,6 +129,11 @@ DocBlock ModelExtractor::extractBlock(Object block) {
             b.subsystemObject = o.id;
         }
     });
+    const QUILL::Model chart = CHARTIX::ChartStore::instance().findChart(block.id);
+    if (b.type == "Chart" && chart.isValid()) {
+        b.hasChart = true;
+        b.chart = CHARTIX::ChartFactory::read(chart);
+    }
     return b;
 }
 

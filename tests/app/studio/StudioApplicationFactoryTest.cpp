@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelFileController.h"
+#include "ModuleLoader.h"
 #include "StudioTestSupport.h"
 #include "StudioWindow.h"
 #include "dove2/Editor.h"
@@ -28,16 +29,24 @@ public:
     PARR::Holder<StudioApp> spawnApplication() const override { return {}; }
 };
 
-// Registers a prototype for the life of the object.
+// Registers a prototype (null: none) for the life of the object, then puts back one of the
+// class registered before: a loaded module registers its application for the whole process.
 class PrototypeSetting {
 public:
-    explicit PrototypeSetting(DOVE2::StudioApp* prototype) {
+    explicit PrototypeSetting(DOVE2::StudioApp* prototype)
+        : previous_(DOVE2::StudioApp::spawnForNewStudio()) {
         DOVE2::StudioApp::setPrototype(PARR::Holder<DOVE2::StudioApp>(prototype));
     }
-    ~PrototypeSetting() { DOVE2::StudioApp::setPrototype({}); }
+    ~PrototypeSetting() { DOVE2::StudioApp::setPrototype(previous_); }
+    PrototypeSetting(const PrototypeSetting&) = delete;
+    PrototypeSetting& operator=(const PrototypeSetting&) = delete;
+
+private:
+    PARR::Holder<DOVE2::StudioApp> previous_;
 };
 
-TEST(StudioApplicationFactory, MakesTheFrameworksApplicationByDefault) {
+TEST(StudioApplicationFactory, MakesTheFrameworksApplicationWhenNoDomainRegisteredOne) {
+    const PrototypeSetting none(nullptr);
     const PARR::Holder<DOVE2::StudioApp> app = StudioApplicationFactory::make();
     ASSERT_TRUE(app);
     EXPECT_TRUE(StudioApplicationFactory::isFrameworkApplication(*app));
@@ -59,6 +68,8 @@ TEST(StudioApplicationFactory, APrototypeThatSpawnsNothingGivesTheFrameworksAppl
 
 TEST(StudioApplicationFactory, TheWindowLeavesTreeSelectionsToADomainsApplication) {
     StudioTest::qtApplication();
+    // The module registers its own application when it loads: load it before replacing it.
+    VantorStudio::ModuleLoader::loadOnce();
     const PrototypeSetting setting(new DomainStudioApp());
     StudioTest::ScriptedPrompts prompts;
     VantorStudio::StudioWindow window(&prompts);
@@ -75,6 +86,16 @@ TEST(StudioApplicationFactory, TheWindowLeavesTreeSelectionsToADomainsApplicatio
         {model->root.getDiagrams().front()}));
 
     EXPECT_TRUE(window.app()->getAllEditors().empty());
+}
+
+TEST(StudioApplicationFactory, TheLoadedModuleRegistersTheBlockDiagramStudioApplication) {
+    StudioTest::qtApplication();
+    StudioTest::ScriptedPrompts prompts;
+    const VantorStudio::StudioWindow window(&prompts);  // loads the module
+    const PARR::Holder<DOVE2::StudioApp> app = StudioApplicationFactory::make();
+    ASSERT_TRUE(app);
+    EXPECT_FALSE(StudioApplicationFactory::isFrameworkApplication(*app));
+    EXPECT_EQ(app->getFullyQualifiedYarrowTypeName(), "VTQUILL.StudioApp");
 }
 
 }  // namespace

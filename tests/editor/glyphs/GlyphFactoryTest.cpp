@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "dove2/NullGlyph.h"
-#include "dove2/RectangleGlyph.h"
+#include "glyphs/AnnotationGlyph.h"
+#include "glyphs/ChartixGlyph.h"
 #include "glyphs/LegacyBlockGlyph.h"
 #include "glyphs/PortGlyph.h"
 #include "glyphs/SegmentGlyph.h"
@@ -43,14 +44,14 @@ TEST(GlyphFactory, GivesEachKindOfElementItsGlyphClass) {
     Vantor::GlyphFactory factory;
 
     EXPECT_TRUE(makes<Vantor::LegacyBlockGlyph>(factory, gain));
-    EXPECT_TRUE(makes<Vantor::LegacyBlockGlyph>(factory, chart)) << "charts draw as blocks";
+    EXPECT_TRUE(makes<Vantor::ChartixGlyph>(factory, chart));
     EXPECT_TRUE(makes<Vantor::PortGlyph>(factory, out));
     EXPECT_TRUE(makes<DOVE2::NullGlyph>(factory, line));
     EXPECT_TRUE(makes<Vantor::SegmentGlyph>(factory, segment));
     EXPECT_TRUE(makes<Vantor::SegmentLabelGlyph>(factory, label));
     EXPECT_TRUE(makes<Vantor::SolderJointGlyph>(factory, joint));
     EXPECT_TRUE(makes<DOVE2::NullGlyph>(factory, branch.getDstElement()));
-    EXPECT_TRUE(makes<DOVE2::RectangleGlyph>(factory, note)) << "the framework's default";
+    EXPECT_TRUE(makes<Vantor::AnnotationGlyph>(factory, note));
 }
 
 }  // namespace

@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "chartix/ChartScriptingFunctions.h"
 #include "dove2/DomainRegistry.h"
 #include "dove2/Dove2Domain.h"
 #include "dove2/ModelSchema.h"
+#include "dove2/UndoHistory.h"
+#include "dove2/explorer/TreeComponent.h"
+#include "editor/explorer/StudioWithExplorer.h"
+#include "explorer/TreeControlDelegate.h"
 #include "harbor/Studio.h"
 #include "main/initialize.h"
 #include "parr/ErrorHolder.h"
@@ -22,6 +28,7 @@
 #include "tessel/FunctionRegistry.h"
 #include "tessel/Value.h"
 #include "tessel/WarningService.h"
+#include "tools/DeleteCommand.h"
 #include "vtquill/YarrowTypeName.h"
 
 namespace {
@@ -100,7 +107,8 @@ class FakeChartSide {
 public:
     using Answer = std::function<std::vector<Value>(const std::vector<Value>& args)>;
 
-    explicit FakeChartSide(Answer answer) {
+    explicit FakeChartSide(Answer answer)
+        : replaced_(TESSEL::FunctionRegistry::instance().isRegistered("", "cxprivate")) {
         TESSEL::FunctionRegistry::instance().registerFunction(
             "", "cxprivate", [this, answer](const std::vector<Value>& args) {
                 std::vector<std::string> call;
@@ -110,7 +118,12 @@ public:
                 return answer(args);
             });
     }
-    ~FakeChartSide() { TESSEL::FunctionRegistry::instance().unregisterFunction("", "cxprivate"); }
+    // Puts the host's state-chart side back when it was there.
+    ~FakeChartSide() {
+        TESSEL::FunctionRegistry::instance().unregisterFunction("", "cxprivate");
+        if (replaced_)
+            CHARTIX::ChartScriptingFunctions::registerFunctions();
+    }
     FakeChartSide(const FakeChartSide&) = delete;
     FakeChartSide& operator=(const FakeChartSide&) = delete;
 
@@ -129,6 +142,9 @@ public:
     }
 
     std::vector<std::vector<std::string>> calls;
+
+private:
+    bool replaced_;
 };
 
 // --- Fixture ----------------------------------------------------------------------------------
@@ -186,8 +202,6 @@ TEST_F(StudioAppTest, BlocksThatAreNoViewableSubsystemsGetNoDiagram) {
 
 TEST_F(StudioAppTest, AChartBlockIsNeverLookedUpInTheBackEnd) {
     const VTQUILL::Block chart = subsystem(model, "chart", "Chart");
-    EXPECT_FALSE(app->block2Diagram(chart, true).isValid()) << "no chart side at all";
-
     FakeChartSide notAChart(FakeChartSide::chartBlock(false, model.diagram()));
     EXPECT_FALSE(app->block2Diagram(chart, true).isValid());
     EXPECT_EQ(notAChart.calls,
@@ -282,14 +296,253 @@ TEST_F(StudioAppTest, AnOpeningTheStudioRefusesIsReportedToTheUser) {
 TEST_F(StudioAppTest, OnlyDiagramsOfTheBlockDiagramAndStateChartDomainsCanBeOpened) {
     NamedDomain::registerOnce("StudioAppTestDomain", "StudioAppTest.OtherModel");
     NamedDomain::registerOnce("CXDomain", "StudioAppTest.ChartModel");
+    PARR::ErrorHolder errors;
+    const DOVE2::AbstractDove2Domain* charts =
+        DOVE2::DomainRegistry::instance().getStaticDomain(PARR::StringID("CXDomain"), errors);
+    ASSERT_NE(charts, nullptr);
     ForeignModel other("StudioAppTest.OtherModel");
-    ForeignModel chart("StudioAppTest.ChartModel");
+    ForeignModel chart(charts->getModelClassFullName().str());
     ForeignModel unserved("StudioAppTest.UnservedModel");
 
     EXPECT_TRUE(app->canThisDiagramBeOpened(model.diagram()));
     EXPECT_TRUE(app->canThisDiagramBeOpened(chart.diagram()));
     EXPECT_FALSE(app->canThisDiagramBeOpened(other.diagram()));
     EXPECT_FALSE(app->canThisDiagramBeOpened(unserved.diagram()));
+}
+
+// --- Editors following the model --------------------------------------------------------------
+
+// The names of `editors`, in order.
+std::vector<std::string> namesOf(const PARR::GList<DOVE2::Editor*>& editors) {
+    std::vector<std::string> names;
+    for (const DOVE2::Editor* editor : editors)
+        names.push_back(editor->getName());
+    return names;
+}
+
+// Deletes `block` as the user would, through the model's undo history.
+void deleteThroughHistory(const VTQUILL::Model& model, const VTQUILL::Block& block) {
+    PARR::Holder<Vantor::DeleteCommand> command(new Vantor::DeleteCommand(model, "Delete"));
+    command->addElement(block);
+    PARR::ErrorHolder errors;
+    ASSERT_TRUE(DOVE2::UndoHistory::forModel(model)->process(command, errors)) << errors.message();
+}
+
+TEST_F(StudioAppTest, DeletingAnOpenSubsystemClosesItsEditorAndUndoBringsItsDiagramBack) {
+    const VTQUILL::Block sub = subsystem(model, "inner");
+    const DOVE2::Diagram inner = sub.getSubsystemDiagram();
+    app->openBlock(sub, false);
+    ASSERT_EQ(namesOf(app->getAllEditors()), std::vector<std::string>{"sam/inner"});
+
+    deleteThroughHistory(model.model(), sub);
+
+    EXPECT_TRUE(app->getAllEditors().empty());
+    EXPECT_FALSE(app->getDiagram(QUILL::ImmutableClassObject(sub)).isValid());
+    EXPECT_FALSE(app->getDiagram("sam/inner").isValid());
+    EXPECT_FALSE(app->getNode(inner).isValid());
+
+    PARR::ErrorHolder errors;
+    ASSERT_TRUE(DOVE2::UndoHistory::forModel(model.model())->undo(errors)) << errors.message();
+    EXPECT_EQ(app->getDiagram("sam/inner"), inner) << "the returned diagram is known by path";
+    app->openBlock(sub, false);
+    EXPECT_EQ(activeDiagram(), inner);
+    EXPECT_EQ(app->getNode(inner), sub);
+}
+
+TEST_F(StudioAppTest, ARenamedSubsystemIsFoundUnderItsNewPathOnly) {
+    const VTQUILL::Block sub = subsystem(model, "before");
+    const DOVE2::Diagram inner = app->block2Diagram(sub, false);
+    ASSERT_EQ(app->getDiagram("sam/before"), inner);
+
+    model.edit([&] {
+        sub.setName("after");
+        return 0;
+    });
+
+    EXPECT_FALSE(app->getDiagram("sam/before").isValid());
+    EXPECT_EQ(app->getDiagram("sam/after"), inner);
+}
+
+TEST_F(StudioAppTest, ADiagramTheFrameworkOpensIsKnownUnderItsOwnObjectUnlessKnownAlready) {
+    const VTQUILL::Block sub = subsystem(model, "inner");
+    PARR::ErrorHolder errors;
+    app->openEditor(model.diagram(), errors);
+    app->openEditor(sub.getSubsystemDiagram(), errors);
+
+    EXPECT_EQ(app->getNode(model.diagram()), QUILL::ImmutableClassObject(model.diagram()));
+    EXPECT_EQ(app->getDiagram("sam/inner"), sub.getSubsystemDiagram());
+    EXPECT_EQ(app->block2Diagram(sub, false), sub.getSubsystemDiagram());
+    EXPECT_EQ(app->getNode(sub.getSubsystemDiagram()), sub) << "the block took it over";
+}
+
+TEST_F(StudioAppTest, ClosingAnEditorClosesThoseBelowItByWholeNamesAndClosingAModelAllOfIt) {
+    BlockDiagramBuilder m("m");
+    BlockDiagramBuilder mx("mx");
+    std::vector<DOVE2::Editor*> opened;
+    PARR::ErrorHolder errors;
+    opened.push_back(app->openEditor(m.diagram(), errors));
+    opened.push_back(app->openEditor(mx.diagram(), errors));
+    for (const char* name : {"a", "ab", "a/b"})
+        opened.push_back(app->openEditor(subsystem(m, name).getSubsystemDiagram(), errors));
+    ASSERT_EQ(namesOf(app->getAllEditors()),
+              (std::vector<std::string>{"m", "mx", "m/a", "m/ab", "m/a//b"}));
+
+    EXPECT_EQ(namesOf(app->getAllEditorsToClose({opened[0]})),
+              (std::vector<std::string>{"m", "m/a", "m/ab", "m/a//b"}));
+    EXPECT_EQ(namesOf(app->getAllEditorsToClose({opened[2]})), std::vector<std::string>{"m/a"});
+    EXPECT_EQ(namesOf(app->getAllEditorsToClose({opened[4], opened[1]})),
+              (std::vector<std::string>{"m/a//b", "mx"}));
+    EXPECT_EQ(namesOf(app->getEditorsToClose({opened[2]})), std::vector<std::string>{"m/a"});
+    app->closeAllEditors(errors);
+}
+
+// --- Navigation -------------------------------------------------------------------------------
+
+TEST_F(StudioAppTest, GoingUpOpensTheKnownDiagramAboveAndNothingAboveATopLevelDiagram) {
+    const VTQUILL::Block sub = subsystem(model, "inner");
+    app->openBlock(sub, false);
+    auto goUpFrom = [&](const DOVE2::Diagram& diagram) {
+        app->getNavigateUpRequestService().send(DOVE2::NavigateUpRequest(diagram));
+    };
+
+    goUpFrom(sub.getSubsystemDiagram());
+    EXPECT_EQ(activeDiagram(), sub.getSubsystemDiagram()) << "the model was never known";
+
+    PARR::ErrorHolder errors;
+    app->openEditor(model.diagram(), errors);
+    app->openBlock(sub, false);
+    goUpFrom(sub.getSubsystemDiagram());
+    EXPECT_EQ(activeDiagram(), model.diagram());
+
+    app->openBlock(sub, false);
+    goUpFrom(model.diagram());
+    EXPECT_EQ(activeDiagram(), sub.getSubsystemDiagram()) << "nothing above the model";
+}
+
+// Sends a tree selection of `object` as the model explorer would.
+void selectInTree(Vantor::StudioApp& app, const QUILL::ImmutableClassObject& object,
+                  const std::string& component = DOVE2::TreeComponent::kComponentName,
+                  int kind = DOVE2::TreeComponent::kUserSelection) {
+    app.getTreeSelectionChangedEventService().send(DOVE2::TreeSelectionChangedEvent(
+        component, kind, {QUILL::ClassObject(object.getDeviant(), object.getObjectId())}));
+}
+
+TEST_F(StudioAppTest, AUserSelectionInTheModelExplorerOpensTheDiagramOfTheSelectedObject) {
+    const VTQUILL::Block sub = subsystem(model, "inner");
+    const VTQUILL::Block masked = subsystem(model, "masked", "SubSystem", true);
+
+    selectInTree(*app, sub, "another tree");
+    selectInTree(*app, sub, DOVE2::TreeComponent::kComponentName,
+                 DOVE2::TreeComponent::kProgramSelection);
+    selectInTree(*app, masked);
+    EXPECT_TRUE(app->getAllEditors().empty());
+
+    selectInTree(*app, sub);
+    EXPECT_EQ(activeDiagram(), sub.getSubsystemDiagram());
+    selectInTree(*app, model.diagram());
+    EXPECT_EQ(activeDiagram(), model.diagram());
+}
+
+TEST_F(StudioAppTest, ReopeningFromTheTreeLeavesTheNextOpeningToBeRegistered) {
+    const VTQUILL::Block sub = subsystem(model, "inner");
+    selectInTree(*app, sub);
+    selectInTree(*app, sub);  // already open: the framework announces nothing
+
+    PARR::ErrorHolder errors;
+    app->openEditor(model.diagram(), errors);
+
+    EXPECT_EQ(app->getDiagram("sam"), model.diagram());
+    EXPECT_EQ(app->getNode(model.diagram()), QUILL::ImmutableClassObject(model.diagram()));
+}
+
+// Records the active-editor-changed events of an application.
+class ActiveEditorSpy : public WREN::Listener {
+public:
+    explicit ActiveEditorSpy(DOVE2::StudioApp& app) {
+        app.getActiveEditorChangedEventService().subscribe(
+            *this,
+            [this](const DOVE2::ActiveEditorChangedEvent& e) { changes.push_back(e.changed()); });
+    }
+    ~ActiveEditorSpy() override { WREN::Listener::disconnect(); }
+    std::vector<bool> changes;
+};
+
+TEST_F(StudioAppTest, AFocusedTabMakesItsEditorActiveOnceDiagramsAreKnown) {
+    ActiveEditorSpy spy(*app);
+    PARR::ErrorHolder errors;
+    DOVE2::Editor* top = app->openEditor(model.diagram(), errors);
+    ASSERT_NE(top, nullptr);
+    const VTQUILL::Block sub = subsystem(model, "inner");
+    app->openBlock(sub, false);
+    ASSERT_NE(app->getActiveEditor(), top);
+
+    studio.getTabFocusEvents()->send(HARBOR::Util::IntRequest(0));
+    EXPECT_EQ(app->getActiveEditor(), top);
+    studio.getTabFocusEvents()->send(HARBOR::Util::IntRequest(0));
+    studio.getTabFocusEvents()->send(HARBOR::Util::IntRequest(7));
+    EXPECT_EQ(spy.changes, std::vector<bool>{true}) << "told once, for the one change";
+}
+
+TEST_F(StudioAppTest, AFocusedTabChangesNothingWhileNoDiagramIsKnown) {
+    ActiveEditorSpy spy(*app);
+    PARR::ErrorHolder errors;
+    ASSERT_NE(app->openEditor(model.diagram(), errors), nullptr);
+    app->onDiagramRemoved(model.diagram());
+    app->setActiveEditor(nullptr);
+
+    studio.getTabFocusEvents()->send(HARBOR::Util::IntRequest(0));
+
+    EXPECT_EQ(app->getActiveEditor(), nullptr);
+    EXPECT_TRUE(spy.changes.empty());
+}
+
+// --- Set-up and shut-down ---------------------------------------------------------------------
+
+TEST_F(StudioAppTest, StartingDressesTheStudioAndInstallsTheModelExplorersDelegate) {
+    TestSupport::StudioWithExplorer started;
+
+    EXPECT_FALSE(started.startErrors.hasError()) << started.startErrors.message();
+    EXPECT_EQ(started.studio.getStudioTitle(), "Vantor Studio");
+    EXPECT_TRUE(started.studio.isHidden("DOVE2 PropBrowser component"));
+    auto* tree = dynamic_cast<DOVE2::TreeComponent*>(
+        started.studio.getComponent(DOVE2::TreeComponent::kComponentName));
+    ASSERT_NE(tree, nullptr);
+    EXPECT_NE(dynamic_cast<Vantor::TreeControlDelegate*>(tree->getDelegate()), nullptr);
+    const std::filesystem::path icon(started.studio.getStudioTitleBarIcon());
+    EXPECT_EQ(icon.filename(), "vantor_model.png");
+    EXPECT_TRUE(std::filesystem::exists(icon)) << icon;
+    EXPECT_EQ(icon.string().find('\\'), std::string::npos);
+}
+
+TEST_F(StudioAppTest, AStudioWithoutModelExplorerStartsAndSaysWhatIsMissing) {
+    HARBOR::Studio bare;
+    PARR::Holder<Vantor::StudioApp> bareApp(new Vantor::StudioApp());
+    bare.setApp(PARR::Holder<HARBOR::Application>(bareApp.get()));
+    PARR::ErrorHolder errors;
+    bare.start(errors);
+
+    EXPECT_TRUE(errors.hasError());
+    EXPECT_EQ(bare.getStudioTitle(), "Vantor Studio");
+    EXPECT_EQ(bareApp->getNavigateUpRequestService().subscriberCount(), 1u)
+        << "the signals are connected all the same";
+    bare.shutDown(errors);
+}
+
+TEST_F(StudioAppTest, TerminatingCutsTheStudioSignalsAndForgetsEveryDiagram) {
+    const VTQUILL::Block sub = subsystem(model, "inner");
+    app->openBlock(sub, false);
+    const std::size_t before = app->getTreeSelectionChangedEventService().subscriberCount();
+
+    PARR::ErrorHolder errors;
+    app->terminate(errors);
+
+    EXPECT_TRUE(app->getAllEditors().empty());
+    EXPECT_FALSE(app->getDiagram("sam/inner").isValid());
+    EXPECT_EQ(app->getTreeSelectionChangedEventService().subscriberCount(), before - 1);
+    EXPECT_EQ(app->getNavigateUpRequestService().subscriberCount(), 0u);
+    EXPECT_EQ(studio.getTabFocusEvents()->subscriberCount(), 0u);
+    selectInTree(*app, sub);
+    EXPECT_TRUE(app->getAllEditors().empty());
 }
 
 }  // namespace

@@ -85,6 +85,33 @@ TEST(NodeTree, ChildrenAreDrawnAboveTheirParentAndLaterTreesAboveEarlierOnes) {
     EXPECT_EQ(order[2], front.get());
 }
 
+// Nodes come and go between queries, as glyphs do during a drag preview: the drawing order
+// stays the tree's pre-order whether a node lands at the end or in the middle.
+TEST(NodeTree, DrawingOrderFollowsTheTreeAsNodesComeAndGoBetweenQueries) {
+    Scene scene;
+    const GLRect<double> all(0, 0, 10, 10);
+    auto a = scene.createNode<RectNode>(all);
+    Holder<RectNode> a1(new RectNode(all));
+    a1->setParent(a);
+    auto b = scene.createNode<RectNode>(all);
+    scene.nodesIn(all);
+    auto c = scene.createNode<RectNode>(all);  // after every other node
+    Holder<RectNode> c1(new RectNode(all));
+    c1->setParent(c);
+    EXPECT_EQ(scene.nodesIn(all),
+              (std::vector<Node*>{a.get(), a1.get(), b.get(), c.get(), c1.get()}));
+    b->remove();
+    Holder<RectNode> a2(new RectNode(all));
+    a2->setParent(a);  // in the middle
+    auto d = scene.createNode<RectNode>(all);
+    EXPECT_EQ(scene.nodesIn(all),
+              (std::vector<Node*>{a.get(), a1.get(), a2.get(), c.get(), c1.get(), d.get()}));
+    a->toTop();
+    auto e = scene.createNode<RectNode>(all);
+    EXPECT_EQ(scene.nodesIn(all), (std::vector<Node*>{c.get(), c1.get(), d.get(), a.get(), a1.get(),
+                                                      a2.get(), e.get()}));
+}
+
 TEST(NodeTransforms, RotationAboutAPointKeepsThatPointFixed) {
     Scene scene;
     auto port =

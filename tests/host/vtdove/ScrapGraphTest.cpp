@@ -149,6 +149,18 @@ TEST(ScrapGraphTest, NamesAreMadeUniqueFromTheirStem) {
     EXPECT_EQ(VTDove::uniqueBlockName("42", {"42"}), "1");
 }
 
+TEST(ScrapGraphTest, NamesHandedOutInTurnFillTheGapsOfTheirStemAndNeverRepeat) {
+    VTDove::BlockNameAllocator names({"Gain", "Gain1", "Gain3"});
+    EXPECT_EQ(names.take("Gain"), "Gain2");
+    EXPECT_EQ(names.take("Gain2"), "Gain4");
+    EXPECT_EQ(names.take("Sum"), "Sum");
+    EXPECT_EQ(names.take("Sum"), "Sum1");
+    EXPECT_EQ(names.take("Gain7"), "Gain7");
+    EXPECT_EQ(names.take("Gain"), "Gain5");
+    EXPECT_EQ(names.take("Gain"), "Gain6");
+    EXPECT_EQ(names.take("Gain"), "Gain8");
+}
+
 TEST(ScrapGraphTest, APasteIsOneChangeSetAndUndoingItRestoresTheModel) {
     Chain chain;
     Annotation note;
