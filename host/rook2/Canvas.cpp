@@ -64,7 +64,8 @@ void Canvas::setScene(Scene* scene) {
     scene_ = scene;
     painter_ = scene ? std::make_unique<ScenePainter>(*scene) : nullptr;
     if (scene) {
-        scene->getChangedEmitter().connect(listener_, [this](Scene*) { update(); });
+        scene->getChangedEmitter().connect(listener_,
+                                           [this](Scene*) { scheduleRepaintOfChanges(); });
         scene->getTextEditRequestEmitter().connect(listener_,
                                                    [this](TextNode* n) { openTextEditor(n); });
         scene->setHitTolerance(kHitTolerancePixels / zoom_);
@@ -127,6 +128,35 @@ void Canvas::fitToView() {
 
 // --- painting -----------------------------------------------------------------------------
 
+void Canvas::scheduleRepaintOfChanges() {
+    if (repaintScheduled_)
+        return;
+    repaintScheduled_ = true;
+    // Queued: the changes of one gesture step all land before the region is worked out.
+    QMetaObject::invokeMethod(
+        this, [this] { repaintChanges(); }, Qt::QueuedConnection);
+}
+
+void Canvas::repaintChanges() {
+    repaintScheduled_ = false;
+    if (!scene_)
+        return;
+    const Scene::DirtyRegion dirty = scene_->takeDirtyRegion();
+    scene_->acknowledgeChanges();
+    if (dirty.whole) {
+        update();
+        return;
+    }
+    // Cosmetic strokes and anti-aliasing reach a little beyond a node's box.
+    constexpr int kMarginPixels = 3;
+    for (const PARR::GLRect<double>& box : dirty.boxes) {
+        const QRectF inView(mapFromScene(QPointF(box.x, box.y)),
+                            mapFromScene(QPointF(box.x + box.width, box.y + box.height)));
+        update(inView.toAlignedRect().adjusted(-kMarginPixels, -kMarginPixels, kMarginPixels,
+                                               kMarginPixels));
+    }
+}
+
 void Canvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
@@ -136,8 +166,8 @@ void Canvas::paintEvent(QPaintEvent* event) {
                               QTransform::fromScale(zoom_, zoom_));
     const QRectF exposed(mapToScene(event->rect().topLeft()),
                          mapToScene(event->rect().bottomRight() + QPoint(1, 1)));
-    painter_->paint(painter, {exposed.x(), exposed.y(), exposed.width(), exposed.height()});
-    scene_->acknowledgeChanges();
+    painter_->paint(painter, {exposed.x(), exposed.y(), exposed.width(), exposed.height()},
+                    event->rect() != rect());
 }
 
 // --- input --------------------------------------------------------------------------------

@@ -85,6 +85,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Repaints what the scene's changes touched: the old and new boxes of the nodes that
+    // changed, or the whole view. Runs once per turn of the event loop after a change.
+    void repaintChanges();
+    void scheduleRepaintOfChanges();
     MouseEvent toSceneEvent(QMouseEvent* event, MouseEvent::Type type) const;
     void deliverMouse(QMouseEvent* event, MouseEvent::Type type);
     bool handleZoomKeys(QKeyEvent* event);
@@ -96,6 +100,7 @@ private:
     WREN::Listener listener_;
     TextEditOverlay* editor_ = nullptr;
     double zoom_ = 1.0;
+    bool repaintScheduled_ = false;
     QPointF origin_;
     bool panning_ = false;
     QPointF panLast_;

@@ -122,7 +122,7 @@ void CustomNodeCache::render(Entry& entry, QPainter& painter) {
 }
 
 void CustomNodeCache::endFrame() {
-    if (frame_ % kFramesPerSweep != 0)
+    if (!sweepDue_)
         return;
     std::erase_if(entries_, [this](const auto& item) {
         const Entry& e = item.second;

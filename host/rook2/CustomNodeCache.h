@@ -38,9 +38,12 @@ public:
 
     // Draws `node` with `painter`, whose world transform maps the node's frame to the device.
     void draw(QPainter& painter, const CustomNode& node);
-    // Marks the start of a repaint (for dropping stale images).
-    void beginFrame() {
-        ++frame_;
+    // Marks the start of a repaint (for dropping stale images). A repaint of part of the view
+    // (`partial`) does not count as a frame: images outside it are not growing stale.
+    void beginFrame(bool partial = false) {
+        if (!partial)
+            ++frame_;
+        sweepDue_ = !partial && frame_ % kFramesPerSweep == 0;
         composited_.clear();
         nextComposited_ = 0;
     }
@@ -83,6 +86,7 @@ private:
     std::size_t nextComposited_ = 0;
     QTransform compositedAt_;
     std::uint64_t frame_ = 0;
+    bool sweepDue_ = false;
     std::uint64_t painterCalls_ = 0;
 };
 

@@ -71,6 +71,7 @@ void Scene::nodeEntering(Node& node) {
 void Scene::nodeLeaving(Node& node) {
     --nodeCount_;
     // The others keep their relative order: their numbers stay valid.
+    markDirty(node);
     index_.erase(node);
     node.slot_.queued = false;
     std::erase(selection_, &node);
@@ -86,7 +87,9 @@ void Scene::nodeGeometryChanged(Node& node) {
     signalChange();
 }
 
-void Scene::nodeAppearanceChanged(Node&) {
+void Scene::nodeAppearanceChanged(Node& node) {
+    // Shown or hidden, a node takes its children along.
+    markDirtySubtree(node);
     signalChange();
 }
 
@@ -97,6 +100,7 @@ void Scene::nodeReordered(Node& node) {
 }
 
 void Scene::nodeSelectionChanged(Node& node) {
+    dirty_.whole = true;  // the outline reaches a few device pixels beyond the node
     if (node.selected_)
         selection_.push_back(&node);
     else
@@ -125,6 +129,7 @@ void Scene::clearSelection() {
         cleared.emplace_back(node);
     }
     selection_.clear();
+    dirty_.whole = true;
     for (const PARR::Holder<Node>& node : cleared)
         selectionChanged_.emit(node.get());
     signalChange();
@@ -159,10 +164,13 @@ void Scene::reindex(Node& node, const PARR::Transform& parentToScene) {
     node.slot_.queued = false;
     const PARR::Transform toScene = node.localToParent() * parentToScene;
     const PARR::GLRect<double> box = node.paintRect();
-    if (drawsSomething(box))
+    markDirty(node);
+    if (drawsSomething(box)) {
         index_.insert(node, toScene.mapRect(box));
-    else
+        markDirty(node);
+    } else {
         index_.erase(node);
+    }
     for (const auto& child : node.children_)
         reindex(*child, toScene);
 }
@@ -181,6 +189,38 @@ void Scene::renumber() {
     }
     nextPaintOrder_ = next;
     orderDirty_ = false;
+}
+
+void Scene::markDirty(const Node& node) {
+    if (node.slot_.indexed)
+        markDirty(node.slot_.sceneRect);
+}
+
+void Scene::markDirtySubtree(const Node& node) {
+    markDirty(node);
+    for (const auto& child : node.children_) {
+        if (dirty_.whole)
+            return;
+        markDirtySubtree(*child);
+    }
+}
+
+void Scene::markDirty(const PARR::GLRect<double>& box) {
+    if (dirty_.whole)
+        return;
+    if (dirty_.boxes.size() >= kMaxDirtyBoxes) {
+        dirty_.whole = true;
+        dirty_.boxes.clear();
+        return;
+    }
+    dirty_.boxes.push_back(box);
+}
+
+Scene::DirtyRegion Scene::takeDirtyRegion() {
+    flush();
+    DirtyRegion taken;
+    std::swap(taken, dirty_);
+    return taken;
 }
 
 // Whether no node of this scene follows `node` in drawing order (pre-order): its later

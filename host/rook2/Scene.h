@@ -107,6 +107,18 @@ public:
     WREN::Emitter<Scene*>& getChangedEmitter() { return changed_; }
     void acknowledgeChanges() { changeSignalled_ = false; }
 
+    // What changed on screen since the last call: the old and new drawn boxes (scene
+    // coordinates) of every node that moved, changed its look, came or went; or `whole`
+    // when that is not known box by box (selection outlines, a first showing, too many
+    // boxes to be worth listing). Brings the index up to date first.
+    struct DirtyRegion {
+        bool whole = false;
+        std::vector<PARR::GLRect<double>> boxes;
+    };
+    DirtyRegion takeDirtyRegion();
+    // Beyond this many boxes a dirty region is the whole scene.
+    static constexpr std::size_t kMaxDirtyBoxes = 512;
+
     // Brings the spatial index and drawing order up to date (queries do it themselves).
     void flush();
 
@@ -125,6 +137,10 @@ private:
     void reindex(Node& node, const PARR::Transform& parentToScene);
     void renumber();
     bool isLastInPaintOrder(const Node& node) const;
+    // Adds the node's indexed box to the dirty region (nothing for a node not drawn).
+    void markDirty(const Node& node);
+    void markDirty(const PARR::GLRect<double>& box);
+    void markDirtySubtree(const Node& node);
     std::vector<Node*> hitCandidates(const PARR::GLPoint<double>& p, double tolerance);
     void deliverPress(MouseEvent& event);
     bool deliverToGrab(MouseEvent& event);
@@ -137,6 +153,7 @@ private:
     SpatialIndex index_;
     std::vector<PARR::Holder<Node>> queued_;
     bool orderDirty_ = false;
+    DirtyRegion dirty_{true, {}};
     // The paint order the next node placed after every other one gets.
     std::uint64_t nextPaintOrder_ = 0;
     std::vector<Node*> selection_;

@@ -12,7 +12,7 @@
 
 namespace ROOK2 {
 
-void ScenePainter::paint(QPainter& painter, const PARR::GLRect<double>& exposed) {
+void ScenePainter::paint(QPainter& painter, const PARR::GLRect<double>& exposed, bool partial) {
     painter.save();
     const QTransform base = painter.worldTransform();
     const double zoom = std::sqrt(std::abs(base.determinant()));
@@ -20,8 +20,8 @@ void ScenePainter::paint(QPainter& painter, const PARR::GLRect<double>& exposed)
     const double margin = zoom > 0.0 ? 2.0 / zoom : 0.0;
     const std::vector<Node*> nodes =
         scene_.nodesIn(exposed.adjusted(-margin, -margin, margin, margin));
-    cache_.beginFrame();
-    shadows_.beginFrame();
+    cache_.beginFrame(partial);
+    shadows_.beginFrame(partial);
     lastParent_ = nullptr;
     NodeRenderer renderer(painter, cache_, shadows_);
     for (const Node* node : nodes) {

@@ -25,8 +25,9 @@ public:
     explicit ScenePainter(Scene& scene) : scene_(scene) {}
 
     // Paints everything that meets `exposed` (scene coordinates). The painter's state is
-    // restored afterwards.
-    void paint(QPainter& painter, const PARR::GLRect<double>& exposed);
+    // restored afterwards. `partial`: `exposed` is a changed part of a view painted whole
+    // before, which leaves the images of the rest of the view in the caches.
+    void paint(QPainter& painter, const PARR::GLRect<double>& exposed, bool partial = false);
 
     void setSelectionFeedback(bool on) { selectionFeedback_ = on; }
     CustomNodeCache& customNodeCache() { return cache_; }

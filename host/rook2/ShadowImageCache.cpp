@@ -107,7 +107,7 @@ void ShadowImageCache::draw(QPainter& painter, const QPainterPath& shape,
 }
 
 void ShadowImageCache::endFrame() {
-    if (frame_ % kFramesPerSweep != 0)
+    if (!sweepDue_)
         return;
     std::erase_if(entries_, [this](const auto& item) {
         return item.second.lastFrame + kFramesKept < frame_;

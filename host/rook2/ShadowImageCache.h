@@ -27,7 +27,12 @@ public:
     // Draws the shadow of `shape` (in the painter's current frame, which maps the node's
     // frame to the device) with `painter`, leaving the painter's state as it was.
     void draw(QPainter& painter, const QPainterPath& shape, const EffectShadow& shadow);
-    void beginFrame() { ++frame_; }
+    // A repaint of part of the view (`partial`) does not count as a frame (CustomNodeCache).
+    void beginFrame(bool partial = false) {
+        if (!partial)
+            ++frame_;
+        sweepDue_ = !partial && frame_ % kFramesPerSweep == 0;
+    }
     void endFrame();
 
     std::size_t size() const { return entries_.size(); }
@@ -46,6 +51,7 @@ private:
 
     std::unordered_map<std::string, Entry> entries_;
     std::uint64_t frame_ = 0;
+    bool sweepDue_ = false;
     std::uint64_t renders_ = 0;
 };
 
