@@ -69,6 +69,10 @@ void Canvas::setScene(Scene* scene) {
         scene->getTextEditRequestEmitter().connect(listener_,
                                                    [this](TextNode* n) { openTextEditor(n); });
         scene->setHitTolerance(kHitTolerancePixels / zoom_);
+        // The whole view is painted next: what changed before is in it, and the scene is to
+        // tell of the changes after it (it tells once until acknowledged).
+        scene->takeDirtyRegion();
+        scene->acknowledgeChanges();
     }
     update();
 }

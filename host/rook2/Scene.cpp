@@ -278,18 +278,26 @@ Node* Scene::nodeAt(const PARR::GLPoint<double>& p, double tolerance) {
     return nullptr;
 }
 
+// Two passes: what the point lies on, topmost first, and only then what lies within the
+// tolerance. Zoomed far out the tolerance is wider than a block, and a press inside a block
+// must take the block rather than a line that ends at its port.
 Node* Scene::selectableNodeAt(const PARR::GLPoint<double>& p, double tolerance) {
-    for (Node* node : hitCandidates(p, tolerance)) {
-        Node* selectable = node;
-        while (selectable && !selectable->selectable_)
-            selectable = selectable->parent_;
-        if (!selectable)
-            continue;
-        const PARR::Transform toScene = node->sceneTransform();
-        bool invertible = false;
-        const PARR::GLPoint<double> local = toScene.inverted(&invertible).map(p);
-        if (invertible && node->hitsContent(local, tolerance / scaleOf(toScene)))
-            return selectable;
+    const std::vector<Node*> candidates = hitCandidates(p, tolerance);
+    for (const double within : {0.0, tolerance}) {
+        for (Node* node : candidates) {
+            Node* selectable = node;
+            while (selectable && !selectable->selectable_)
+                selectable = selectable->parent_;
+            if (!selectable)
+                continue;
+            const PARR::Transform toScene = node->sceneTransform();
+            bool invertible = false;
+            const PARR::GLPoint<double> local = toScene.inverted(&invertible).map(p);
+            if (invertible && node->hitsContent(local, within / scaleOf(toScene)))
+                return selectable;
+        }
+        if (tolerance <= 0.0)
+            break;
     }
     return nullptr;
 }

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QPaintEvent>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "QtTestApplication.h"
 #include "RecordingTool.h"
+#include "rook2/Fill.h"
 #include "rook2/GLBridge.h"
 #include "rook2/RectNode.h"
 #include "rook2/TextEditOverlay.h"
@@ -124,4 +126,38 @@ TEST(GLBridge, AnswersTheCanvasRenderModeSetting) {
     EXPECT_FALSE(GLBridge::isMultiThreaded());
     GLBridge::setRenderMode(GLBridge::RenderThread);
     EXPECT_TRUE(GLBridge::isMultiThreaded());
+}
+
+// The canvas repaints what a change touched, and keeps doing so for a scene that had changed
+// before the canvas was given it (the scene tells of changes once until acknowledged).
+TEST(CanvasRepaint, EachChangeRepaintsThePlacesItTouchedAndNoMore) {
+    QApplication& app = rook2test::qtApplication();
+    (void)app;
+    Scene scene;
+    auto moved = scene.createNode<RectNode>(PARR::GLRect<double>(10, 10, 20, 20));
+    moved->setFill(Fill(PARR::Color(0, 0, 1, 1)));
+    Canvas canvas;
+    canvas.setScene(&scene);
+    canvas.resize(400, 300);
+    canvas.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
+
+    struct PaintRecorder : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                painted = painted.united(static_cast<QPaintEvent*>(event)->region());
+            return false;
+        }
+        QRegion painted;
+    } recorder;
+    canvas.installEventFilter(&recorder);
+    for (int step = 1; step <= 2; ++step) {
+        recorder.painted = QRegion();
+        moved->setPosition({100.0 * step, 10});
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_TRUE(recorder.painted.contains(QPoint(100 * step + 20, 20))) << step;
+        EXPECT_TRUE(recorder.painted.contains(QPoint(100 * step - 80, 20))) << step;
+        EXPECT_FALSE(recorder.painted.contains(QPoint(300, 250))) << step;
+    }
 }

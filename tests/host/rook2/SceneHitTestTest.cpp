@@ -2,6 +2,7 @@
 
 #include "rook2/ContainerNode.h"
 #include "rook2/EllipseNode.h"
+#include "rook2/Fill.h"
 #include "rook2/OpenLinearPathNode.h"
 #include "rook2/RectNode.h"
 #include "rook2/Scene.h"
@@ -101,4 +102,16 @@ TEST(SceneHitTest, ARotatedNodeIsHitInItsTurnedShape) {
     bar->rotateDegrees(90, {0, 0});
     EXPECT_EQ(scene.selectableNodeAt({0, 40}, 0), bar.get());
     EXPECT_EQ(scene.selectableNodeAt({40, 0}, 0), nullptr);
+}
+
+// Zoomed far out the tolerance is wider than a block: a press inside the block takes it even
+// though the line into its port, drawn above it, is within reach; outside, the line wins.
+TEST(SceneHitTest, WhatThePointLiesOnWinsOverWhatIsOnlyWithinTheTolerance) {
+    Scene scene;
+    auto block = scene.createNode<RectNode>(GLRect<double>(0, 0, 30, 30));
+    block->setFill(Fill(PARR::Color(1, 1, 1, 1)));
+    block->setSelectable(true);
+    auto line = addPolyline(scene, {{-50, 12}, {0, 12}});
+    EXPECT_EQ(scene.selectableNodeAt({15, 15}, 23.0), block.get());
+    EXPECT_EQ(scene.selectableNodeAt({-10, 20}, 23.0), line.get());
 }
