@@ -7,9 +7,9 @@
 
 #include "dove2/DI.h"
 #include "dove2/Graphics.h"
-#include "dove2/QUILLCommand.h"
 #include "dove2/VisualIndicatorContainer.h"
 #include "editlayout/SmartGuides.h"
+#include "glyphs/BlockRename.h"
 #include "harbor/Studio.h"
 #include "parr/Modifier.h"
 #include "rook2/ImageNode.h"
@@ -168,21 +168,9 @@ void BlockGlyph::openSubsystem(const VTQUILL::Block& subsystem, unsigned modifie
 // rename; a rename that makes no change, or that the model refuses, leaves the block as it was,
 // so the label must show its name again.
 void BlockGlyph::onNameChanged() {
-    DOVE2::Editor* target = getEditor();
     const VTQUILL::Block renamed = block();
-    if (!target || !renamed.isValid())
-        return;
-    const std::string name = label->getText();
-    if (name == renamed.getName())
-        return;
-    PARR::Holder<DOVE2::QUILLCommand> command(
-        new DOVE2::QUILLCommand(renamed.getRootModel().getRootDeviant(), "Rename Block"));
-    command->addAction([renamed, name](const QUILL::Model& model, PARR::ErrorHolder&) {
-        VTQUILL::Block(renamed.asDeviant(model)).setName(name);
-    });
-    // A refused rename has been told to the user by the editor's command processing.
-    if (!target->processCommand(command))
-        label->setText(block().getName());
+    if (!renameBlockInEditor(getEditor(), renamed, label->getText()) && renamed.isValid())
+        label->setText(renamed.getName());
 }
 
 std::list<EditLayout::Feature> BlockGlyph::features(double dx, double dy) const {

@@ -7,6 +7,7 @@
 #include "dove2/DiagramMiniaturePainter.h"
 #include "dove2/Editor.h"
 #include "dove2/Util.h"
+#include "glyphs/BlockRename.h"
 #include "parr/Gradient.h"
 #include "rook2/EffectShadow.h"
 #include "rook2/ResizeControls.h"
@@ -119,6 +120,8 @@ void ChartixGlyph::create() {
     label->setPosition({0, 0});
     label->setParent(body);
     label->setEditable(true);
+    label->getEditCompleteEmitter().connect(static_cast<WREN::Listener&>(*this),
+                                            [this](const std::string&) { onLabelEdited(); });
 
     miniature = scene->createNode<ROOK2::RoundedRectNode>();
     miniature->setSelectable(false);
@@ -177,6 +180,12 @@ void ChartixGlyph::update() {
     updateMiniature(size);
     overlay->setRect({0, 0, size.x, size.y});
     overlay->setCornerRadius(radius);
+}
+
+void ChartixGlyph::onLabelEdited() {
+    const VTQUILL::Block renamed = block();
+    if (!renameBlockInEditor(getEditor(), renamed, label->getText()) && renamed.isValid())
+        label->setText(renamed.getName());
 }
 
 void ChartixGlyph::placeLabel(const VTQUILL::Block& shown) {

@@ -68,6 +68,8 @@ private:
     void lookUpChart();
     void onTransactionCompleted(const DOVE2::TransactionCompletedEvent& event);
     void placeLabel(const VTQUILL::Block& shown);
+    // The label edited in place renames the block ("Rename Block"), or shows its name again.
+    void onLabelEdited();
     void updateMiniature(const PARR::GLPoint<double>& size);
 
     PARR::Holder<ROOK2::RoundedRectNode> body;

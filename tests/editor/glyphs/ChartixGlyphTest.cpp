@@ -88,6 +88,22 @@ TEST_F(ChartixGlyphTest, ResizingRedrawsTheMiniatureForTheNewBoxAndRenamingRecen
     EXPECT_DOUBLE_EQ(label->getPosition().y, 102);
 }
 
+// An edit of the label is kept: it renames the block, undoably, like a block's label.
+TEST_F(ChartixGlyphTest, EditingTheLabelRenamesTheChartBlockAndUndoPutsTheNameBack) {
+    ROOK2::TextNode* label = nullptr;
+    for (const PARR::Holder<ROOK2::Node>& child : glyph().getRoot()->getChildren()) {
+        if (auto* text = dynamic_cast<ROOK2::TextNode*>(child.get()))
+            label = text;
+    }
+    ASSERT_NE(label, nullptr);
+    label->completeEdit("Thermostat");
+    EXPECT_EQ(logic.getName(), "Thermostat");
+    EXPECT_EQ(view.editor().undoText(), "Rename Block");
+    view.editor().undo();
+    EXPECT_EQ(logic.getName(), "Logic");
+    EXPECT_EQ(label->getText(), "Logic");
+}
+
 // --- Empty and missing charts ---------------------------------------------------------------
 
 TEST_F(ChartixGlyphTest, AnEmptyChartAndAZeroSizedBlockDrawAnEmptyMiniature) {
