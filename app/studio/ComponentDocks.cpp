@@ -37,7 +37,9 @@ void ComponentDocks::componentAdded(HARBOR::StudioComponentBase& component) {
     dock->setObjectName(QString::fromStdString(component.getName()));
     auto* tree = isTree ? qobject_cast<QTreeWidget*>(widget) : nullptr;
     dock->setWidget(tree ? new ExplorerFilter(tree) : widget);
-    window_.addDockWidget(isTree ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, dock);
+    // A dock that comes after the window restored its layout takes its saved place.
+    if (!window_.restoreDockWidget(dock))
+        window_.addDockWidget(isTree ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, dock);
     dock->setVisible(!studio_.isHidden(component.getName()));
     docks_[component.getName()] = dock;
 }

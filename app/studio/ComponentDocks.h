@@ -19,7 +19,8 @@ namespace VantorStudio {
 // one QDockWidget per component that is not a document and has a widget, titled with the
 // component's display title ("Model Explorer" for a model tree without a title of its own).
 // The model tree docks on the left below its filter field (ExplorerFilter), everything else on
-// the right.
+// the right, unless the window restored a layout that places the dock (its objectName is the
+// component's name).
 // The window hands it the studio's notices; a hidden component's dock is hidden, and shown
 // again with the component.
 //

@@ -4,10 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DiagramExporter.h"
 #include "dove2/Dove2Domain.h"
 #include "dove2/GlyphFactory.h"
-#include "dove2/Graphics.h"
-#include "rook2/Scene.h"
 #include "rook2/ScenePainter.h"
 #include "vtquill/file/ModelFileReader.h"
 
@@ -50,31 +49,44 @@ QRectF DiagramRenderer::Framing::toImage(const PARR::GLRect<double>& rect) const
                   rect.height * scale);
 }
 
-QImage DiagramRenderer::render(const DOVE2::Diagram& diagram, Framing* framing) {
-    ROOK2::Scene scene;
-    DOVE2::Graphics graphics(scene, diagram, glyphFactoryFor(diagram.getRootModel()));
-    PARR::GLRect<double> area = scene.itemsBoundingRect();
-    if (area.isEmpty())
-        area = PARR::GLRect<double>(0, 0, 1, 1);
-    area = PARR::GLRect<double>(area.x - kMargin, area.y - kMargin, area.width + 2 * kMargin,
-                                area.height + 2 * kMargin);
-    const double scale = std::min(kScale, kMaxSide / std::max(area.width, area.height));
-    QImage image(std::max(1, static_cast<int>(std::ceil(area.width * scale))),
-                 std::max(1, static_cast<int>(std::ceil(area.height * scale))),
+DiagramRenderer::DiagramRenderer(const DOVE2::Diagram& diagram)
+    : graphics_(scene_, diagram, glyphFactoryFor(diagram.getRootModel())) {
+    PARR::GLRect<double> drawn = scene_.itemsBoundingRect();
+    if (drawn.isEmpty())
+        drawn = PARR::GLRect<double>(0, 0, 1, 1);
+    area_ = PARR::GLRect<double>(drawn.x - kMargin, drawn.y - kMargin, drawn.width + 2 * kMargin,
+                                 drawn.height + 2 * kMargin);
+}
+
+void DiagramRenderer::paint(QPainter& painter) {
+    painter.save();
+    painter.fillRect(QRectF(area_.x, area_.y, area_.width, area_.height), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    ROOK2::ScenePainter scenePainter(scene_);
+    scenePainter.setSelectionFeedback(false);
+    scenePainter.paint(painter, area_);
+    painter.restore();
+}
+
+QImage DiagramRenderer::toImage(double scale, Framing* framing) {
+    scale = std::min(scale, kMaxSide / std::max(area_.width, area_.height));
+    QImage image(std::max(1, static_cast<int>(std::ceil(area_.width * scale))),
+                 std::max(1, static_cast<int>(std::ceil(area_.height * scale))),
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    painter.translate(-area.x, -area.y);
-    ROOK2::ScenePainter scenePainter(scene);
-    scenePainter.setSelectionFeedback(false);
-    scenePainter.paint(painter, area);
+    painter.translate(-area_.x, -area_.y);
+    paint(painter);
     painter.end();
     if (framing)
-        *framing = Framing{area, scale};
+        *framing = Framing{area_, scale};
     return image;
+}
+
+QImage DiagramRenderer::render(const DOVE2::Diagram& diagram, Framing* framing, double scale) {
+    return DiagramRenderer(diagram).toImage(scale, framing);
 }
 
 VTQUILL::Diagram DiagramRenderer::findDiagram(const VTQUILL::Model& model,
@@ -91,7 +103,7 @@ VTQUILL::Diagram DiagramRenderer::findDiagram(const VTQUILL::Model& model,
 
 std::string DiagramRenderer::renderFile(const std::string& modelPath,
                                         const std::string& diagramPath,
-                                        const std::string& imagePath) {
+                                        const std::string& outputPath, double scale) {
     VTQUILL::File::ModelFileReader::Result loaded =
         VTQUILL::File::ModelFileReader().load(modelPath);
     if (!loaded.ok())
@@ -103,10 +115,7 @@ std::string DiagramRenderer::renderFile(const std::string& modelPath,
                (diagramPath.empty() ? std::string("the model has no diagram")
                                     : "no diagram has the path \"" + diagramPath + "\"");
     }
-    const QImage image = render(diagram);
-    if (!image.save(QString::fromStdString(imagePath)))
-        return imagePath + ": the image cannot be written";
-    return {};
+    return DiagramExporter::write(diagram, outputPath, scale);
 }
 
 }  // namespace VantorStudio

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +11,11 @@ namespace VantorStudio {
 namespace {
 
 const char* const kModelFilter = "Vantor models (*.vtm);;All files (*)";
+
+// The suffix a file filter such as "PNG image (*.png)" asks for: "png".
+QString suffixOfFilter(const QString& filter) {
+    return filter.section("*.", 1).section(')', 0, 0);
+}
 
 }  // namespace
 
@@ -65,6 +71,29 @@ std::string DialogPrompts::chooseFileToSave(const std::string& modelName,
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += ".vtm";
     return path.toStdString();
+}
+
+StudioPrompts::PictureChoice DialogPrompts::choosePictureFile(const std::string& diagramName) {
+    const QString png = QObject::tr("PNG image (*.png)");
+    QString selected = png;
+    QString path = QFileDialog::getSaveFileName(
+        parent_, QObject::tr("Export Diagram"), QString::fromStdString(diagramName) + ".png",
+        png + ";;" + QObject::tr("PDF document (*.pdf);;SVG drawing (*.svg)"), &selected);
+    if (path.isEmpty())
+        return {};
+    if (QFileInfo(path).suffix().isEmpty())
+        path += "." + suffixOfFilter(selected);
+    PictureChoice choice{path.toStdString()};
+    if (QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) != 0)
+        return choice;
+    bool chosen = false;
+    const QString scale = QInputDialog::getItem(parent_, QObject::tr("Export PNG"),
+                                                QObject::tr("Pixels per diagram unit:"),
+                                                {"1x", "2x", "4x"}, 1, false, &chosen);
+    if (!chosen)
+        return {};
+    choice.scale = scale.chopped(1).toDouble();
+    return choice;
 }
 
 void DialogPrompts::showError(const std::string& title, const std::string& message) {

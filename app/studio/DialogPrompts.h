@@ -19,6 +19,9 @@ public:
     std::string chooseFileToSave(const std::string& modelName,
                                  const std::string& suggestedPath) override;
     void showError(const std::string& title, const std::string& message) override;
+    // A save dialog with PNG, PDF and SVG filters (the chosen filter's suffix added when the
+    // name has none), then, for a PNG, the pixels per diagram unit.
+    PictureChoice choosePictureFile(const std::string& diagramName) override;
 
 private:
     QWidget* parent_;

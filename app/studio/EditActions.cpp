@@ -26,6 +26,8 @@ QString menuText(const char* verb, const std::string& description) {
 EditActions::EditActions(QObject* parent) : QObject(parent) {
     undo_ = make(tr("Undo"), QKeySequence::Undo, &EditActions::doUndo);
     redo_ = make(tr("Redo"), QKeySequence::Redo, &EditActions::doRedo);
+    addShortcuts(*redo_, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                          QKeySequence(Qt::CTRL | Qt::Key_Y)});
     cut_ = make(tr("Cut"), QKeySequence::Cut, &EditActions::doCut);
     copy_ = make(tr("Copy"), QKeySequence::Copy, &EditActions::doCopy);
     paste_ = make(tr("Paste"), QKeySequence::Paste, &EditActions::doPaste);
@@ -75,6 +77,15 @@ bool EditActions::deleteSelection() {
         editor_->getScene()->deliverKeyEvent(press);
     refresh();
     return true;
+}
+
+void EditActions::addShortcuts(QAction& action, const QList<QKeySequence>& keys) {
+    QList<QKeySequence> shortcuts = action.shortcuts();
+    for (const QKeySequence& key : keys) {
+        if (!shortcuts.contains(key))
+            shortcuts.append(key);
+    }
+    action.setShortcuts(shortcuts);
 }
 
 QAction* EditActions::make(const QString& text, int standardKey, void (EditActions::*slot)()) {

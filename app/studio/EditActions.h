@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 class QAction;
@@ -13,7 +15,8 @@ namespace VantorStudio {
 
 // The Edit menu's actions on the active editor:
 //  - Undo and Redo, whose texts name the command ("Undo Move") and which are enabled as the
-//    editor's canUndo / canRedo answer;
+//    editor's canUndo / canRedo answer; Redo answers both Ctrl+Shift+Z and Ctrl+Y, whatever
+//    the platform's own binding;
 //  - Cut, Copy and Paste through the cut/copy/paste hooks of the editor's domain interface,
 //    enabled as its canCut / canCopy / canPaste answer;
 //  - Delete, through the editor's delete tool (a Delete key press handed to the tool of the
@@ -49,6 +52,8 @@ public:
 
 private:
     QAction* make(const QString& text, int standardKey, void (EditActions::*slot)());
+    // Adds `keys` to the shortcuts of `action`, each once.
+    static void addShortcuts(QAction& action, const QList<QKeySequence>& keys);
     void doUndo();
     void doRedo();
     void doCut();

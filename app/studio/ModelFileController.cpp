@@ -1,10 +1,14 @@
 #include "ModelFileController.h"
 
+#include <optional>
+
+#include "ModelRenamer.h"
 #include "dove2/Editor.h"
 #include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
 #include "dove2/explorer/TreeComponent.h"
 #include "harbor/Studio.h"
+#include "quill/Transaction.h"
 #include "vtquill/file/ModelFileReader.h"
 #include "vtquill/file/ModelFileWriter.h"
 
@@ -38,6 +42,7 @@ OpenModel* ModelFileController::open() {
 OpenModel* ModelFileController::openFile(const std::string& path) {
     if (OpenModel* open = models_.findByFile(path)) {
         openFirstDiagram(*open);
+        notifyFileUsed(path);
         return open;
     }
     return loadAndOpen(path, path, "Cannot open the model");
@@ -63,16 +68,23 @@ bool ModelFileController::saveAs(OpenModel& model) {
 }
 
 bool ModelFileController::saveTo(OpenModel& model, const std::string& path) {
-    const std::string error = VTQUILL::File::ModelFileWriter().save(model.root, path);
-    if (!error.empty()) {
-        prompts_.showError("Cannot save the model", error);
+    const std::string name = nameAfterSaving(model, path);
+    const bool renaming = name != model.name();
+    if (const std::string problem = renaming ? ModelRenamer::problemWith(model.root, name) : "";
+        !problem.empty()) {
+        prompts_.showError("Cannot save the model", problem);
         return false;
     }
+    if (!writeNamed(model, path, name))
+        return false;
     model.filePath = path;
+    if (renaming)
+        reopenEditors(model);
     if (model.history)
         model.history->setClean();
     for (DOVE2::Editor* editor : editorsOf(model))
         editor->setClean();
+    notifyFileUsed(path);
     notifyModelsChanged();
     return true;
 }
@@ -116,6 +128,62 @@ std::vector<DOVE2::Editor*> ModelFileController::editorsOf(const OpenModel& mode
     return editors;
 }
 
+// The model keeps its name while it is saved to its own file; saved to another file it takes
+// that file's name.
+std::string ModelFileController::nameAfterSaving(const OpenModel& model,
+                                                 const std::string& path) const {
+    if (models_.findByFile(path) == &model)
+        return model.name();
+    return ModelRenamer::nameForFile(path);
+}
+
+// Writes the model to `path` under `name`. The rename and the write succeed or fail together:
+// the rename is committed only once the file holds the new name, and a failed write (shown to
+// the user) leaves the model as it was, with nobody told of a change.
+bool ModelFileController::writeNamed(OpenModel& model, const std::string& path,
+                                     const std::string& name) {
+    std::optional<QUILL::Transaction> rename;
+    if (name != model.name()) {
+        rename.emplace(model.root);
+        ModelRenamer::rename(model.root, name);
+    }
+    const std::string error = VTQUILL::File::ModelFileWriter().save(model.root, path);
+    if (!error.empty()) {
+        prompts_.showError("Cannot save the model", error);
+        return false;
+    }
+    if (rename)
+        rename->commit();
+    return true;
+}
+
+// Editors are named after the system path they show, so the editors of a renamed model are
+// opened again under the new paths, in their order, the active one in front.
+void ModelFileController::reopenEditors(const OpenModel& model) {
+    DOVE2::StudioApp* application = app();
+    if (!application)
+        return;
+    std::vector<DOVE2::Diagram> shown;
+    DOVE2::Diagram active;
+    for (DOVE2::Editor* editor : editorsOf(model)) {
+        shown.emplace_back(editor->getDiagram().asDeviant(model.root));
+        if (editor == application->getActiveEditor())
+            active = shown.back();
+    }
+    if (shown.empty())
+        return;
+    if (active.isValid())
+        shown.push_back(active);
+    PARR::ErrorHolder errors;
+    application->closeModel(model.root, errors);
+    for (const DOVE2::Diagram& diagram : shown) {
+        if (errors.hasError())
+            break;
+        application->openEditor(diagram, errors);
+    }
+    DOVE2::warnOfFailure("Opening the editors of \"" + model.name() + "\" again", errors);
+}
+
 // Loads `file` as the model of `filePath`, adopts it and opens its first diagram; null, with
 // the error shown under `failureTitle`, when it cannot be loaded.
 OpenModel* ModelFileController::loadAndOpen(const std::string& file, const std::string& filePath,
@@ -127,6 +195,7 @@ OpenModel* ModelFileController::loadAndOpen(const std::string& file, const std::
     }
     OpenModel& model = adopt(loaded.model, filePath);
     openFirstDiagram(model);
+    notifyFileUsed(filePath);
     return &model;
 }
 
@@ -166,6 +235,11 @@ bool ModelFileController::resolveUnsavedChanges(OpenModel& model) {
 
 DOVE2::StudioApp* ModelFileController::app() const {
     return dynamic_cast<DOVE2::StudioApp*>(studio_.getApp());
+}
+
+void ModelFileController::notifyFileUsed(const std::string& path) {
+    if (fileUsed_ && !path.empty())
+        fileUsed_(path);
 }
 
 void ModelFileController::notifyModelsChanged() {

@@ -48,9 +48,15 @@ public:
     // Saves the model to its file (asks for one when it has none). False when it was not saved
     // (cancelled, or the error shown).
     bool save(OpenModel& model);
-    // Asks for a file and saves the model there; the model belongs to that file afterwards.
+    // Asks for a file and saves the model there (see saveTo).
     bool saveAs(OpenModel& model);
     // Saves the model to `path` without asking; the model belongs to that file afterwards.
+    // Saved to a file other than its own, the model takes the file's name (ModelRenamer): the
+    // file holds the new name, the window's title, the tabs and the model tree follow, and the
+    // model's editors open again under their new system paths. The rename is part of the save,
+    // not an undoable edit. A file name that cannot name the model (ModelRenamer::problemWith)
+    // is refused with the reason shown: nothing is renamed or written. A failed write renames
+    // nothing either.
     bool saveTo(OpenModel& model, const std::string& path);
     // Closes the model: asks Save / Discard / Cancel when it has unsaved changes (Save saves
     // first), then closes its editors, takes it out of the tree and closes it. False when the
@@ -72,7 +78,16 @@ public:
         modelClosing_ = std::move(callback);
     }
 
+    // Told of the file after a model was opened from it or saved to it.
+    void setFileUsedCallback(std::function<void(const std::string&)> callback) {
+        fileUsed_ = std::move(callback);
+    }
+
 private:
+    std::string nameAfterSaving(const OpenModel& model, const std::string& path) const;
+    bool writeNamed(OpenModel& model, const std::string& path, const std::string& name);
+    void reopenEditors(const OpenModel& model);
+    void notifyFileUsed(const std::string& path);
     OpenModel* loadAndOpen(const std::string& file, const std::string& filePath,
                            const char* failureTitle);
     OpenModel& adopt(const VTQUILL::Model& root, const std::string& filePath);
@@ -86,6 +101,7 @@ private:
     StudioPrompts& prompts_;
     std::function<void()> modelsChanged_;
     std::function<void(const OpenModel&)> modelClosing_;
+    std::function<void(const std::string&)> fileUsed_;
 };
 
 }  // namespace VantorStudio

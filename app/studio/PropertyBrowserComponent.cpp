@@ -1,5 +1,7 @@
 #include "PropertyBrowserComponent.h"
 
+#include "ReferenceNames.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -24,8 +26,11 @@ std::string formatPoint(const PARR::GLPoint<double>& p) {
     return "(" + formatNumber(p.x) + ", " + formatNumber(p.y) + ")";
 }
 
-// One visitor case per value kind, in ValueKind order.
+// One visitor case per value kind, in ValueKind order. References are named as objects of
+// `instance`.
 struct ValueText {
+    QUILL::Deviant* instance;
+
     std::string operator()(std::monostate) const { return {}; }
     std::string operator()(bool v) const { return v ? "true" : "false"; }
     std::string operator()(std::int64_t v) const { return std::to_string(v); }
@@ -38,14 +43,15 @@ struct ValueText {
             text += (i ? " " : "") + formatPoint(path[i]);
         return text;
     }
-    std::string operator()(const QUILL::ObjectRef& ref) const {
-        return ref.id == QUILL::kNoObject ? std::string() : "#" + std::to_string(ref.id);
-    }
+    std::string operator()(const QUILL::ObjectRef& ref) const { return nameOf(ref.id); }
     std::string operator()(const QUILL::RefList& refs) const {
         std::string text;
         for (QUILL::ObjectId id : refs)
-            text += (text.empty() ? "#" : " #") + std::to_string(id);
+            text += (text.empty() ? "" : "; ") + nameOf(id);
         return text;
+    }
+    std::string nameOf(QUILL::ObjectId id) const {
+        return ReferenceNames::nameOf(QUILL::ImmutableClassObject(instance, id));
     }
     std::string operator()(const QUILL::StringMap& pairs) const {
         std::string text;
@@ -97,7 +103,8 @@ std::string PropertyBrowserComponent::valueText(const std::string& name) const {
     if (!element_.isValid())
         return {};
     const QUILL::Attribute* attribute = element_.getMetaClass().findAttribute(name);
-    return attribute ? formatValue(element_.getValue(*attribute)) : std::string();
+    return attribute ? formatValue(element_.getValue(*attribute), element_.getDeviant())
+                     : std::string();
 }
 
 void PropertyBrowserComponent::registerFactory() {
@@ -116,8 +123,9 @@ void PropertyBrowserComponent::registerFactory() {
     (void)registered;
 }
 
-std::string PropertyBrowserComponent::formatValue(const QUILL::Value& value) {
-    return std::visit(ValueText{}, value);
+std::string PropertyBrowserComponent::formatValue(const QUILL::Value& value,
+                                                  QUILL::Deviant* instance) {
+    return std::visit(ValueText{instance}, value);
 }
 
 void PropertyBrowserComponent::onCommit(const QUILL::ReportOfChanges<>&) {
@@ -148,8 +156,8 @@ void PropertyBrowserComponent::fill() const {
         table_->setItem(row, 0,
                         new QTableWidgetItem(QString::fromStdString(attributes[i]->getName())));
         table_->setItem(row, 1,
-                        new QTableWidgetItem(QString::fromStdString(
-                            formatValue(element_.getValue(*attributes[i])))));
+                        new QTableWidgetItem(QString::fromStdString(formatValue(
+                            element_.getValue(*attributes[i]), element_.getDeviant()))));
     }
     table_->setToolTip(QString::fromStdString(element_.getMetaClass().getQualifiedName()));
 }

@@ -13,7 +13,9 @@ class QTableWidget;
 namespace VantorStudio {
 
 // The studio's property browser: a dock component listing the attributes of one model
-// element, read-only (name and value as text; the element's class as the tool tip). The window
+// element, read-only (name and value as text; the element's class as the tool tip). Points
+// show as coordinates; references to other objects (a segment's ends) by name, never by
+// internal id (ReferenceNames: "Gain/In1", "branch point at (x, y)", "free end"). The window
 // shows the element selected in the active editor (showElement) and clears it when nothing is
 // selected. It follows commits of the element's model instance, so the values shown stay
 // current, and forgets an element that is deleted or whose model closes.
@@ -44,8 +46,9 @@ public:
 
     // Registers the component factory under kTypeName (once; later calls do nothing).
     static void registerFactory();
-    // The text the browser shows for a value.
-    static std::string formatValue(const QUILL::Value& value);
+    // The text the browser shows for a value; references name objects of `instance` (without
+    // one, every reference is a "missing element").
+    static std::string formatValue(const QUILL::Value& value, QUILL::Deviant* instance = nullptr);
 
 private:
     void onCommit(const QUILL::ReportOfChanges<>& report) override;

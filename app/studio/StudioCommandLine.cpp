@@ -1,13 +1,30 @@
 #include "StudioCommandLine.h"
 
 #include <algorithm>
+#include <charconv>
+
+#include "DiagramExporter.h"
 
 namespace VantorStudio {
 
 namespace {
 
+constexpr double kMaxScale = 16.0;
+static_assert(StudioCommandLine::kDefaultScale == DiagramRenderer::kScale);
+
 bool isOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-';
+}
+
+bool parseScale(const std::string& text, double& scale) {
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return false;
+    if (!(value > 0.0 && value <= kMaxScale))
+        return false;
+    scale = value;
+    return true;
 }
 
 }  // namespace
@@ -15,6 +32,11 @@ bool isOption(const std::string& arg) {
 std::optional<StudioCommandLine> StudioCommandLine::parse(const std::vector<std::string>& args,
                                                           std::string& error) {
     StudioCommandLine line;
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
+        line.mode = Mode::Help;
+        return line;
+    }
     if (std::find(args.begin(), args.end(), "--render") != args.end()) {
         line.mode = Mode::Render;
         if (!parseRender(args, line, error))
@@ -31,28 +53,19 @@ std::optional<StudioCommandLine> StudioCommandLine::parse(const std::vector<std:
     return line;
 }
 
-// The render call is "--render MODEL [--diagram PATH] OUT"; the options may come in any order
-// around the two file names, which keep theirs (model first).
+// The render call is "--render MODEL [--diagram PATH] [--scale N] OUT"; the options may come
+// in any order around the two file names, which keep theirs (model first).
 bool StudioCommandLine::parseRender(const std::vector<std::string>& args, StudioCommandLine& line,
                                     std::string& error) {
     std::vector<std::string> files;
-    bool diagramGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--render")
             continue;
-        if (arg == "--diagram") {
-            if (i + 1 >= args.size() || diagramGiven) {
-                error = diagramGiven ? "--diagram given twice" : "--diagram needs a system path";
-                return false;
-            }
-            diagramGiven = true;
-            line.renderDiagram = args[++i];
-            continue;
-        }
         if (isOption(arg)) {
-            error = "unknown option " + arg;
-            return false;
+            if (!parseRenderOption(args, i, line, error))
+                return false;
+            continue;
         }
         files.push_back(arg);
     }
@@ -62,12 +75,50 @@ bool StudioCommandLine::parseRender(const std::vector<std::string>& args, Studio
     }
     line.renderModel = files[0];
     line.renderOutput = files[1];
+    if (!DiagramExporter::formatOf(line.renderOutput)) {
+        error = "the image file must be a " + std::string(DiagramExporter::suffixes()) + " file";
+        return false;
+    }
+    return true;
+}
+
+// The option at `i` and its value, leaving `i` on the last argument it took.
+bool StudioCommandLine::parseRenderOption(const std::vector<std::string>& args, std::size_t& i,
+                                          StudioCommandLine& line, std::string& error) {
+    const std::string& option = args[i];
+    if (option != "--diagram" && option != "--scale") {
+        error = "unknown option " + option;
+        return false;
+    }
+    if (i + 1 >= args.size()) {
+        error = option + (option == "--diagram" ? " needs a system path" : " needs a number");
+        return false;
+    }
+    const std::string& value = args[++i];
+    if (option == "--diagram") {
+        if (!line.renderDiagram.empty()) {
+            error = "--diagram given twice";
+            return false;
+        }
+        line.renderDiagram = value;
+        return true;
+    }
+    if (!parseScale(value, line.renderScale)) {
+        error = "--scale needs a number of pixels per unit above 0 and at most " +
+                std::to_string(static_cast<int>(kMaxScale));
+        return false;
+    }
     return true;
 }
 
 const char* StudioCommandLine::usage() {
     return "usage: vantor-studio [MODEL.vtm...]\n"
-           "       vantor-studio --render MODEL.vtm [--diagram PATH] OUT.png\n";
+           "       vantor-studio --help\n"
+           "       vantor-studio --render MODEL.vtm [--diagram PATH] [--scale N] OUT.png|OUT.pdf|"
+           "OUT.svg\n"
+           "  --render   paints a diagram to a picture file without opening a window\n"
+           "  --diagram  the system path of the diagram (default: the first top-level one)\n"
+           "  --scale    pixels per diagram unit of a PNG (default 2)\n";
 }
 
 }  // namespace VantorStudio

@@ -8,12 +8,14 @@ namespace VantorStudio {
 
 // The parsed arguments of one vantor-studio call:
 //   vantor-studio [MODEL.vtm...]                            opens the window on the models
-//   vantor-studio --render MODEL [--diagram PATH] OUT.png   paints a diagram, no window
+//   vantor-studio --help | -h                               prints the usage
+//   vantor-studio --render MODEL [--diagram PATH] [--scale N] OUT.{png,pdf,svg}
+//                                                           paints a diagram, no window
 // PATH is a system path ("pid_loop/Controller"); without it the model's first top-level
-// diagram is painted.
+// diagram is painted. N is the pixels per diagram unit of a PNG (2 by default).
 class StudioCommandLine {
 public:
-    enum class Mode { Window, Render };
+    enum class Mode { Window, Render, Help };
 
     // The parsed call (arguments without the program name), or nothing with `error` set to
     // what is wrong.
@@ -29,8 +31,13 @@ public:
     std::string renderModel;
     std::string renderDiagram;
     std::string renderOutput;
+    // Render: the pixels per diagram unit of a PNG.
+    static constexpr double kDefaultScale = 2.0;
+    double renderScale = kDefaultScale;
 
 private:
+    static bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i,
+                                  StudioCommandLine& line, std::string& error);
     static bool parseRender(const std::vector<std::string>& args, StudioCommandLine& line,
                             std::string& error);
 };

@@ -30,6 +30,18 @@ public:
     // Shows an error (a file that cannot be loaded or saved): `title` says what failed,
     // `message` names the file and the cause.
     virtual void showError(const std::string& title, const std::string& message) = 0;
+
+    // Where to export a picture of the diagram named `diagramName`: a .png, .pdf or .svg file
+    // and, for a PNG, its pixels per diagram unit. `file` is empty when the user cancelled
+    // (and is what prompts that ask nobody answer).
+    struct PictureChoice {
+        std::string file;
+        double scale = 2.0;
+    };
+    virtual PictureChoice choosePictureFile(const std::string& diagramName) {
+        (void)diagramName;
+        return {};
+    }
 };
 
 }  // namespace VantorStudio

@@ -11,22 +11,29 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "CanvasContextMenu.h"
 #include "ComponentDocks.h"
 #include "DialogPrompts.h"
 #include "DocumentTabs.h"
 #include "EditActions.h"
+#include "LibraryDock.h"
 #include "ModelAutosaver.h"
 #include "ModelFileController.h"
 #include "ModuleLoader.h"
 #include "NavigateUpOpener.h"
 #include "PaletteBar.h"
+#include "PictureExportController.h"
 #include "PropertyBrowserComponent.h"
 #include "QtDialogService.h"
+#include "RecentFiles.h"
+#include "RecentFilesMenu.h"
 #include "RecoveryStore.h"
 #include "StatusReporter.h"
 #include "StudioApplicationFactory.h"
+#include "StudioSettings.h"
 #include "StudioStartup.h"
 #include "TreeSelectionOpener.h"
+#include "WindowStateKeeper.h"
 #include "dove2/Editor.h"
 #include "dove2/FailureWarning.h"
 #include "dove2/StudioApp.h"
@@ -83,7 +90,16 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
     recovery_ = std::make_unique<RecoveryStore>(RecoveryStore::defaultFolder());
     autosaver_ = std::make_unique<ModelAutosaver>(models_, *recovery_);
     dialogs_ = std::make_unique<QtDialogService>(this);
+    settings_ = std::make_unique<StudioSettings>();
+    recentFiles_ = std::make_unique<RecentFiles>(settings_->settings());
+    stateKeeper_ = std::make_unique<WindowStateKeeper>(*this, settings_->settings());
+    pictureExport_ = std::make_unique<PictureExportController>(*prompts_, *status_);
+    libraryDock_ = new LibraryDock([this] { return activeEditor(); }, *status_, this);
+    addDockWidget(Qt::LeftDockWidgetArea, libraryDock_);
     buildMenus();
+    canvasMenu_ = new CanvasContextMenu(
+        *editActions_, {blockParameters_, viewActions_.fitToView, [this] { refreshSelection(); }},
+        this);
 
     tabs_->setFocusedCallback([this](int index) { onTabFocused(index); });
     tabs_->setCloseCallback([this](HARBOR::StudioComponentBase& c) { closeTab(c); });
@@ -96,12 +112,14 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
         QTimer::singleShot(0, this, [this] { refreshState(); });
     });
     files_->setModelsChangedCallback([this] { refreshState(); });
+    files_->setFileUsedCallback([this](const std::string& path) { recentFiles_->add(path); });
     files_->setModelClosingCallback(
         [this](const OpenModel& model) { autosaver_->modelClosed(model); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             [this] { editActions_->refresh(); });
 
     startStudio();
+    stateKeeper_->restore();
     refreshState();
 }
 
@@ -187,10 +205,12 @@ PropertyBrowserComponent* StudioWindow::propertyBrowser() const {
 }
 
 void StudioWindow::closeEvent(QCloseEvent* event) {
-    if (files_->confirmQuit())
+    if (files_->confirmQuit()) {
+        stateKeeper_->save();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 // --- Menus ------------------------------------------------------------------------------------
@@ -207,11 +227,19 @@ void StudioWindow::buildFileMenu() {
     a.newModel =
         menu->addAction(tr("&New"), QKeySequence::New, this, [this] { files_->newModel(); });
     a.open = menu->addAction(tr("&Open..."), QKeySequence::Open, this, [this] { files_->open(); });
+    recentFilesMenu_ = new RecentFilesMenu(
+        *menu->addMenu(tr("Recent &Files")), *recentFiles_,
+        [this](const std::string& path) { files_->openFile(path); },
+        [this](const std::string& path) {
+            status_->showInfo("\"" + path + "\" no longer exists; it left Recent Files.");
+        });
     menu->addSeparator();
     a.save = menu->addAction(tr("&Save"), QKeySequence::Save, this,
                              [this] { withActiveModel(&ModelFileController::save); });
     a.saveAs = menu->addAction(tr("Save &As..."), QKeySequence::SaveAs, this,
                                [this] { withActiveModel(&ModelFileController::saveAs); });
+    a.exportPicture = menu->addAction(tr("&Export..."), this,
+                                      [this] { pictureExport_->exportDiagramOf(activeEditor()); });
     a.close = menu->addAction(tr("&Close"), QKeySequence::Close, this,
                               [this] { withActiveModel(&ModelFileController::close); });
     menu->addSeparator();
@@ -247,6 +275,7 @@ void StudioWindow::buildViewMenu() {
                              [this] { navigateUp(); });
     menu->addSeparator();
     menu->addAction(palette_->toggleViewAction());
+    menu->addAction(libraryDock_->toggleViewAction());
 }
 
 // --- Studio -----------------------------------------------------------------------------------
@@ -324,6 +353,8 @@ void StudioWindow::onComponentAdded(const std::string& name) {
     if (!editor)
         return;
     status_->watchEditor(*editor);
+    canvasMenu_->attach(*editor);
+    LibraryDock::acceptDropsOn(*editor);
     QPointer<ROOK2::Canvas> canvas(editor->getCanvas());
     QTimer::singleShot(0, this, [canvas] { showWholeDiagram(canvas.data()); });
 }
@@ -424,6 +455,7 @@ void StudioWindow::refreshState() {
     const bool haveModel = activeModel() != nullptr;
     for (QAction* action : {fileActions_.save, fileActions_.saveAs, fileActions_.close})
         action->setEnabled(haveModel);
+    fileActions_.exportPicture->setEnabled(activeEditor() != nullptr);
     updateTitle();
 }
 

@@ -27,23 +27,31 @@ class Canvas;
 
 namespace VantorStudio {
 
+class CanvasContextMenu;
 class ComponentDocks;
 class DocumentTabs;
 class EditActions;
+class LibraryDock;
 class ModelAutosaver;
 class ModelFileController;
 class PaletteBar;
 class NavigateUpOpener;
+class PictureExportController;
 class PropertyBrowserComponent;
 class QtDialogService;
+class RecentFiles;
+class RecentFilesMenu;
 class RecoveryStore;
 class StatusReporter;
+class StudioSettings;
 class StudioPrompts;
 class TreeSelectionOpener;
+class WindowStateKeeper;
 
 // The studio's main window: one HARBOR::Studio whose application comes from
 // StudioApplicationFactory, shown as tabbed editors (DocumentTabs), the model tree on the
-// left and the property browser on the right (ComponentDocks), the active editor's palette,
+// left and the property browser on the right (ComponentDocks), the block library on the left
+// (LibraryDock: drops onto every editor's canvas add blocks), the active editor's palette,
 // the File, Edit and View menus, and a status bar for warnings and command errors.
 //
 // Start-up (in the constructor): the process-wide set-up (StudioStartup), then the studio:
@@ -57,7 +65,8 @@ class TreeSelectionOpener;
 //
 // Closing the window asks about every model with unsaved changes (Save / Discard / Cancel;
 // Cancel keeps the window open); destroying it shuts the studio down and closes its models.
-// Questions go through the StudioPrompts given (Qt dialogs when none is given).
+// Questions go through the StudioPrompts given (Qt dialogs when none is given). A window that
+// closes keeps its geometry and docks for the next start (WindowStateKeeper).
 //
 // Unsaved work is kept for recovery (ModelAutosaver, in the RecoveryStore's default folder):
 // a studio that crashes loses at most one autosave interval of work, and the next studio
@@ -83,6 +92,7 @@ public:
         QAction* open = nullptr;
         QAction* save = nullptr;
         QAction* saveAs = nullptr;
+        QAction* exportPicture = nullptr;
         QAction* close = nullptr;
         QAction* quit = nullptr;
     };
@@ -119,7 +129,17 @@ public:
     ComponentDocks& docks() const { return *docks_; }
     QtDialogService& dialogs() const { return *dialogs_; }
     DOVE2::TreeComponent* tree() const;
+    // The context menus of the editors' canvases.
+    CanvasContextMenu& canvasMenu() const { return *canvasMenu_; }
+    // The block library dock (View > Library).
+    LibraryDock& libraryDock() const { return *libraryDock_; }
     PropertyBrowserComponent* propertyBrowser() const;
+    // File > Recent Files: the files opened or saved, kept in the window's settings
+    // (StudioSettings: the program's own, a private store in test programs).
+    RecentFiles& recentFiles() const { return *recentFiles_; }
+    RecentFilesMenu& recentFilesMenu() const { return *recentFilesMenu_; }
+    // The geometry and docks, saved when the window closes and restored at start-up.
+    WindowStateKeeper& stateKeeper() const { return *stateKeeper_; }
 
     const FileActions& fileActions() const { return fileActions_; }
     const ViewActions& viewActions() const { return viewActions_; }
@@ -164,9 +184,16 @@ private:
     std::unique_ptr<QtDialogService> dialogs_;
     std::unique_ptr<TreeSelectionOpener> treeOpener_;
     std::unique_ptr<NavigateUpOpener> upOpener_;
+    std::unique_ptr<PictureExportController> pictureExport_;
+    std::unique_ptr<StudioSettings> settings_;
+    std::unique_ptr<RecentFiles> recentFiles_;
+    std::unique_ptr<WindowStateKeeper> stateKeeper_;
+    RecentFilesMenu* recentFilesMenu_ = nullptr;
     DocumentTabs* tabs_;
     PaletteBar* palette_;
     EditActions* editActions_;
+    CanvasContextMenu* canvasMenu_ = nullptr;
+    LibraryDock* libraryDock_ = nullptr;
     FileActions fileActions_;
     ViewActions viewActions_;
     QAction* blockParameters_ = nullptr;

@@ -1,5 +1,7 @@
-// vantor-studio [MODEL.vtm...]                            opens the studio window on the models
-// vantor-studio --render MODEL [--diagram PATH] OUT.png   paints a diagram without a window
+// vantor-studio [MODEL.vtm...]     opens the studio window on the models
+// vantor-studio --render MODEL [--diagram PATH] [--scale N] OUT.{png,pdf,svg}
+//                                  paints a diagram to a picture file without a window
+// vantor-studio --help             prints the usage
 #include <QApplication>
 #include <cstdio>
 #include <string>
@@ -29,7 +31,7 @@ void renderWithoutScreen() {
 int render(const VantorStudio::StudioCommandLine& line) {
     VantorStudio::StudioStartup::initializeOnce();
     const std::string error = VantorStudio::DiagramRenderer::renderFile(
-        line.renderModel, line.renderDiagram, line.renderOutput);
+        line.renderModel, line.renderDiagram, line.renderOutput, line.renderScale);
     if (!error.empty()) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
@@ -47,10 +49,16 @@ int main(int argc, char** argv) {
                      VantorStudio::StudioCommandLine::usage());
         return 2;
     }
+    if (line->mode == VantorStudio::StudioCommandLine::Mode::Help) {
+        std::fputs(VantorStudio::StudioCommandLine::usage(), stdout);
+        return 0;
+    }
     if (line->mode == VantorStudio::StudioCommandLine::Mode::Render)
         renderWithoutScreen();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantor Studio");
+    // Names where the window's settings persist between runs (StudioSettings).
+    QApplication::setOrganizationName("Vantor");
     if (line->mode == VantorStudio::StudioCommandLine::Mode::Render)
         return render(*line);
     VantorStudio::StudioWindow window;

@@ -17,7 +17,11 @@ bool parseNumber(const std::string& text, T& value) {
 const char* CommandLine::usage() {
     return "usage: vtmodel check FILE...\n"
            "       vtmodel roundtrip IN OUT\n"
-           "       vtmodel generate --blocks N [--seed S] OUT\n";
+           "       vtmodel generate --blocks N [--seed S] OUT\n"
+           "       vtmodel --help\n"
+           "  check      loads each model file and prints its summary or its error\n"
+           "  roundtrip  loads IN and saves it in canonical form to OUT\n"
+           "  generate   saves a generated model of N blocks (seed S) to OUT\n";
 }
 
 std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& args,
@@ -27,6 +31,10 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         return std::nullopt;
     }
     CommandLine line;
+    if (args[0] == "--help" || args[0] == "-h") {
+        line.command = Command::Help;
+        return line;
+    }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "check") {
         line.command = Command::Check;

@@ -11,9 +11,10 @@ namespace VTModel {
 //   vtmodel check FILE...
 //   vtmodel roundtrip IN OUT
 //   vtmodel generate --blocks N [--seed S] OUT
+//   vtmodel --help | -h
 class CommandLine {
 public:
-    enum class Command { Check, Roundtrip, Generate };
+    enum class Command { Check, Roundtrip, Generate, Help };
 
     // The parsed call, or nothing with `error` set to what is wrong.
     static std::optional<CommandLine> parse(const std::vector<std::string>& args,

@@ -34,6 +34,9 @@ int ModelTool::run(const CommandLine& line) {
             return roundtrip(line.files[0], line.files[1]);
         case CommandLine::Command::Generate:
             return generate(line.blocks, line.seed, line.files[0]);
+        case CommandLine::Command::Help:
+            out_ << CommandLine::usage();
+            return 0;
     }
     return 1;
 }

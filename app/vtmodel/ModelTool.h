@@ -11,7 +11,8 @@ class ModelTool {
 public:
     ModelTool(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
-    // The process exit status: 0 when every file went well, 1 otherwise.
+    // The process exit status: 0 when every file went well (or the usage was asked for and
+    // printed to `out`), 1 otherwise.
     int run(const CommandLine& line);
 
 private:

@@ -1,6 +1,7 @@
 #include "rook2/Canvas.h"
 
 #include "parr/Modifier.h"
+#include "rook2/CanvasScrollBars.h"
 #include "rook2/TextEditOverlay.h"
 #include "rook2/TextNode.h"
 #include "wren/Emitter.h"
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -46,7 +48,10 @@ unsigned toModifiers(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-Canvas::Canvas(QWidget* parent) : QWidget(parent), editor_(new TextEditOverlay(this)) {
+Canvas::Canvas(QWidget* parent)
+    : QWidget(parent),
+      editor_(new TextEditOverlay(this)),
+      scrollBars_(new CanvasScrollBars(*this)) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -74,6 +79,7 @@ void Canvas::setScene(Scene* scene) {
         scene->takeDirtyRegion();
         scene->acknowledgeChanges();
     }
+    scrollBars_->sceneReplaced();
     update();
 }
 
@@ -86,11 +92,21 @@ void Canvas::setZoom(double zoom, const QPointF& anchor) {
     origin_ = fixed - anchor / zoom_;
     if (scene_)
         scene_->setHitTolerance(kHitTolerancePixels / zoom_);
-    update();
+    viewChanged();
+}
+
+void Canvas::setZoom(double zoom) {
+    const QSize view = viewportSize();
+    setZoom(zoom, QPointF(view.width() / 2.0, view.height() / 2.0));
 }
 
 void Canvas::setOrigin(const QPointF& origin) {
     origin_ = origin;
+    viewChanged();
+}
+
+void Canvas::viewChanged() {
+    scrollBars_->followView();
     update();
 }
 
@@ -106,6 +122,10 @@ QPointF Canvas::mapFromScene(const QPointF& scenePoint) const {
     return (scenePoint - origin_) * zoom_;
 }
 
+QSize Canvas::viewportSize() const {
+    return scrollBars_->viewportSize();
+}
+
 void Canvas::zoomIn() {
     setZoom(zoom_ * kZoomStep);
 }
@@ -115,19 +135,20 @@ void Canvas::zoomOut() {
 }
 
 void Canvas::fitToView() {
-    if (!scene_ || width() <= 0 || height() <= 0)
+    const QSize view = viewportSize();
+    if (!scene_ || view.isEmpty())
         return;
     const PARR::GLRect<double> box = scene_->itemsBoundingRect();
     if (box.isEmpty())
         return;
     constexpr double margin = 10.0;  // widget pixels on each side
-    const double zx = (width() - 2 * margin) / box.width;
-    const double zy = (height() - 2 * margin) / box.height;
+    const double zx = (view.width() - 2 * margin) / box.width;
+    const double zy = (view.height() - 2 * margin) / box.height;
     zoom_ = std::clamp(std::min(zx, zy), kMinZoom, kMaxZoom);
     const QPointF center(box.hCenter(), box.vCenter());
-    origin_ = center - QPointF(width(), height()) / (2.0 * zoom_);
+    origin_ = center - QPointF(view.width(), view.height()) / (2.0 * zoom_);
     scene_->setHitTolerance(kHitTolerancePixels / zoom_);
-    update();
+    viewChanged();
 }
 
 // --- painting -----------------------------------------------------------------------------
@@ -147,6 +168,7 @@ void Canvas::repaintChanges() {
         return;
     const Scene::DirtyRegion dirty = scene_->takeDirtyRegion();
     scene_->acknowledgeChanges();
+    scrollBars_->sceneChanged(dirty);
     if (dirty.whole) {
         update();
         return;
@@ -159,6 +181,11 @@ void Canvas::repaintChanges() {
         update(inView.toAlignedRect().adjusted(-kMarginPixels, -kMarginPixels, kMarginPixels,
                                                kMarginPixels));
     }
+}
+
+void Canvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scrollBars_->layout();
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {
@@ -320,6 +347,9 @@ void Canvas::contextMenuEvent(QContextMenuEvent* event) {
                     {event->pos().x(), event->pos().y()}, MouseEvent::RightButton,
                     MouseEvent::NoButton, toModifiers(event->modifiers()));
     scene_->deliverContextMenuEvent(menu);
+    if (!menu.isConsumed())
+        Q_EMIT contextMenuRequested(scenePos, event->globalPos());
+    event->accept();
 }
 
 // --- text editing -------------------------------------------------------------------------

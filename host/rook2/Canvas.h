@@ -11,6 +11,7 @@
 
 namespace ROOK2 {
 
+class CanvasScrollBars;
 class TextEditOverlay;
 class TextNode;
 
@@ -23,7 +24,14 @@ class TextNode;
 // Navigation: Control+wheel zooms about the pointer; the wheel alone scrolls (Shift: sideways)
 // unless a tool consumes it; dragging with the middle button pans; zoomIn, zoomOut and
 // fitToView for buttons and menus. Control with + / - / 0 zooms in, out, fits.
+// Scroll bars along the bottom and right edges follow the view and scroll it
+// (CanvasScrollBars); the scene shows in what they leave, viewportSize(), whose top-left is
+// the widget's.
 // Editable text nodes are edited in place in a TextEditOverlay.
+//
+// Context menus: a context-menu event goes to the scene's handlers and tools first; when none
+// of them consumes it, contextMenuRequested tells the scene point and the global screen point,
+// so the program around the canvas can show its menu.
 //
 // Renders on the user-interface thread (GLBridge). The scene must outlive the canvas or be
 // replaced with setScene(nullptr) first.
@@ -45,7 +53,8 @@ public:
     // Sets the zoom (clamped to kMinZoom..kMaxZoom), keeping the scene point under the widget
     // point `anchor` in place.
     void setZoom(double zoom, const QPointF& anchor);
-    void setZoom(double zoom) { setZoom(zoom, QPointF(width() / 2.0, height() / 2.0)); }
+    // Zooms about the centre of the viewport.
+    void setZoom(double zoom);
     // The scene point shown at the widget's top-left corner.
     QPointF origin() const { return origin_; }
     void setOrigin(const QPointF& origin);
@@ -54,6 +63,9 @@ public:
 
     QPointF mapToScene(const QPointF& widgetPoint) const;
     QPointF mapFromScene(const QPointF& scenePoint) const;
+    // The part of the widget that shows the scene: its size less the scroll bars.
+    QSize viewportSize() const;
+    CanvasScrollBars& scrollBars() const { return *scrollBars_; }
 
     TextEditOverlay* textEditor() const { return editor_; }
     ScenePainter* scenePainter() const { return painter_.get(); }
@@ -67,7 +79,13 @@ public Q_SLOTS:
     // Zooms and scrolls so that everything the scene draws fits with a small margin.
     void fitToView();
 
+Q_SIGNALS:
+    // A context menu was asked for at `scenePos` (scene frame), `globalPos` (screen), and no
+    // handler or tool of the scene took the request.
+    void contextMenuRequested(const QPointF& scenePos, const QPoint& globalPos);
+
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -94,11 +112,14 @@ private:
     bool handleZoomKeys(QKeyEvent* event);
     void openTextEditor(TextNode* node);
     void deliverCanvasEvent(Scene::CanvasEventKind kind, unsigned modifiers);
+    // The view moved or zoomed: repaint and let the scroll bars follow.
+    void viewChanged();
 
     Scene* scene_ = nullptr;
     std::unique_ptr<ScenePainter> painter_;
     WREN::Listener listener_;
     TextEditOverlay* editor_ = nullptr;
+    CanvasScrollBars* scrollBars_ = nullptr;
     double zoom_ = 1.0;
     bool repaintScheduled_ = false;
     QPointF origin_;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "rook2/CustomNode.h"
+#include "rook2/RasterTarget.h"
 
 namespace ROOK2 {
 
@@ -71,7 +72,8 @@ void CustomNodeCache::draw(QPainter& painter, const CustomNode& node) {
     PARR::GLRect<double> b;
     for (const Drawn& d : run)
         b = b.united(d.bounds);
-    if (t.m12() != 0.0 || t.m21() != 0.0 || t.m11() <= 0.0 || t.m22() <= 0.0 || b.isEmpty()) {
+    if (t.m12() != 0.0 || t.m21() != 0.0 || t.m11() <= 0.0 || t.m22() <= 0.0 || b.isEmpty() ||
+        !paintsToRaster(painter)) {
         paintDirectly(painter, node);
         return;
     }

@@ -7,6 +7,7 @@
 
 #include "rook2/EffectShadow.h"
 #include "rook2/QtConversions.h"
+#include "rook2/RasterTarget.h"
 
 namespace ROOK2 {
 
@@ -78,7 +79,7 @@ void ShadowImageCache::draw(QPainter& painter, const QPainterPath& shape,
     const double w = std::ceil(t.m11() * reach.width()) + 3;
     const double h = std::ceil(t.m22() * reach.height()) + 3;
     if (t.m12() != 0.0 || t.m21() != 0.0 || t.m11() <= 0.0 || t.m22() <= 0.0 || reach.isEmpty() ||
-        w * h > double(kMaxImagePixels)) {
+        w * h > double(kMaxImagePixels) || !paintsToRaster(painter)) {
         painter.save();
         paintShadow(painter, shape, shadow);
         painter.restore();

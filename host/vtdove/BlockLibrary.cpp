@@ -1,6 +1,7 @@
 #include "vtdove/BlockLibrary.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "quill/Exception.h"
 #include "vtdove/BlockIcons.h"
@@ -129,10 +130,17 @@ const BlockLibrary& BlockLibrary::instance() {
 }
 
 BlockLibrary::BlockLibrary() {
-    for (auto group :
-         {mathTypes(), sourceAndSinkTypes(), routingTypes(), structureTypes(), physicalTypes()}) {
-        for (BlockType& t : group)
-            types_.push_back(std::move(t));
+    const std::pair<const char*, std::vector<BlockType>> groups[] = {
+        {"Math Operations", mathTypes()},         {"Sources and Sinks", sourceAndSinkTypes()},
+        {"Signal Routing", routingTypes()},       {"Subsystems and Charts", structureTypes()},
+        {"Physical Components", physicalTypes()},
+    };
+    for (auto& [group, types] : groups) {
+        groups_.push_back(group);
+        for (const BlockType& t : types) {
+            types_.push_back(t);
+            types_.back().group = group;
+        }
     }
 }
 
@@ -146,6 +154,19 @@ std::vector<std::string> BlockLibrary::typeNames() const {
     std::vector<std::string> names;
     for (const BlockType& t : types_)
         names.push_back(t.name);
+    return names;
+}
+
+std::vector<std::string> BlockLibrary::groupNames() const {
+    return groups_;
+}
+
+std::vector<std::string> BlockLibrary::typeNamesIn(const std::string& group) const {
+    std::vector<std::string> names;
+    for (const BlockType& t : types_) {
+        if (t.group == group)
+            names.push_back(t.name);
+    }
     return names;
 }
 

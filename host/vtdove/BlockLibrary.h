@@ -26,7 +26,8 @@ struct PortLayoutEntry {
 // A block type of the engine's library: parameters with their defaults, port layout,
 // default size, kind flags, and the drawing code the engine runs for the block's icon.
 struct BlockType {
-    std::string name;  // the type text Block::getType returns ("Gain", "Sum", ...)
+    std::string name;   // the type text Block::getType returns ("Gain", "Sum", ...)
+    std::string group;  // the library group the type is listed in ("Math Operations", ...)
     PARR::GLPoint<double> defaultSize{30, 30};
     std::vector<PortLayoutEntry> ports;
     QUILL::StringMap defaultParameters;
@@ -48,6 +49,10 @@ public:
     const BlockType* find(const std::string& typeName) const;
     // Every type name, in library order.
     std::vector<std::string> typeNames() const;
+    // The library's groups, in library order (each type belongs to exactly one).
+    std::vector<std::string> groupNames() const;
+    // The names of the types of `group`, in library order; empty for an unknown group.
+    std::vector<std::string> typeNamesIn(const std::string& group) const;
 
     // Creates a block of `typeName` named `name` at `position` (relative to the diagram) in
     // `diagram`, with the type's size, parameters, flags and ports (and the inner diagram of a
@@ -59,6 +64,7 @@ public:
 private:
     BlockLibrary();
     std::vector<BlockType> types_;
+    std::vector<std::string> groups_;
 };
 
 }  // namespace VTDove

@@ -4,6 +4,7 @@
 
 #include "StudioStartup.h"
 #include "StudioTestSupport.h"
+#include "dove2/Editor.h"
 #include "dove2/StudioApp.h"
 #include "harbor/Studio.h"
 #include "support/WarningRecorder.h"
@@ -77,6 +78,41 @@ TEST(ModelFileController, ARecoveredModelOpensWithUnsavedChangesAndSavesToItsOwn
     VTQUILL::Model saved = VTQUILL::File::ModelFileReader().load(copy.path()).model;
     EXPECT_EQ(StudioTest::topLevelBlock(saved, "Error").getPosition(), moved);
     saved.close();
+}
+
+// --- Saving under another name ----------------------------------------------------------------
+
+TEST(ModelFileControllerSaveAs, AFileNameThatAnotherOpenModelCarriesIsRefusedAndNothingIsWritten) {
+    ControllerOf<DOVE2::StudioApp> fixture;
+    ExampleCopy pid("pid_loop.vtm");
+    ExampleCopy rc("rc_network.vtm");
+    fixture.files.openFile(pid.path());
+    OpenModel* model = fixture.files.openFile(rc.path());
+    ASSERT_NE(model, nullptr);
+    const std::string clash = rc.sibling("pid_loop.vtm");
+
+    EXPECT_FALSE(fixture.files.saveTo(*model, clash));
+
+    ASSERT_EQ(fixture.prompts.errors.size(), 1u);
+    EXPECT_NE(fixture.prompts.errors.front().find("\"pid_loop\" is open"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(clash)));
+    EXPECT_EQ(model->name(), "rc_network");
+    EXPECT_EQ(model->filePath, rc.path());
+}
+
+TEST(ModelFileControllerSaveAs, AWriteThatFailsRenamesNothingAndLeavesTheModelClean) {
+    ControllerOf<DOVE2::StudioApp> fixture;
+    OpenModel* model = fixture.files.openFile(StudioTest::examplePath("pid_loop.vtm"));
+    ASSERT_NE(model, nullptr);
+
+    EXPECT_FALSE(fixture.files.saveTo(*model, "/nonexistent-folder/renamed.vtm"));
+
+    ASSERT_EQ(fixture.prompts.errors.size(), 1u);
+    EXPECT_EQ(model->name(), "pid_loop");
+    EXPECT_EQ(model->root.getDiagrams().front().getName(), "pid_loop");
+    EXPECT_FALSE(model->isDirty());
+    ASSERT_EQ(fixture.app->getAllEditors().size(), 1u);
+    EXPECT_EQ(fixture.app->getAllEditors().front()->getName(), "pid_loop");
 }
 
 }  // namespace

@@ -105,6 +105,23 @@ TEST_F(PropertyBrowserComponentTest, AnEmptyHandleClearsTheBrowser) {
     EXPECT_EQ(browser->valueText("name"), "");
 }
 
+// In the example, the error signal leaves the Sum "Error" (whose one output is the third of
+// its ports) and splits at a branch point.
+TEST_F(PropertyBrowserComponentTest, ShowsASegmentsPointsAndEndsByName) {
+    const VTQUILL::Line errorLine = model.getDiagrams().front().getLines()[1];
+    const auto segments = errorLine.getSegments();
+    ASSERT_EQ(segments.size(), 3u);
+
+    browser->showElement(segments[0]);
+    EXPECT_EQ(browser->valueText("src"), "Error/Out1");
+    EXPECT_EQ(browser->valueText("dst"), "branch point at (170, 100)");
+
+    browser->showElement(segments[2]);
+    EXPECT_EQ(browser->valueText("dst"), "ErrorValue/In1");
+    EXPECT_EQ(browser->valueText("path"), "(170, 165)");
+    EXPECT_EQ(table().item(rowOf(table(), "dst"), 1)->text(), "ErrorValue/In1");
+}
+
 TEST(PropertyBrowserValueText, WritesEachKindOfValueReadably) {
     using VantorStudio::PropertyBrowserComponent;
     EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value()), "");
@@ -118,9 +135,9 @@ TEST(PropertyBrowserValueText, WritesEachKindOfValueReadably) {
     path.addPoint({0, 0});
     path.addPoint({10, 5});
     EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(path)), "(0, 0) (10, 5)");
-    EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(QUILL::ObjectRef{7})), "#7");
+    EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(QUILL::ObjectRef{7})),
+              "missing element");
     EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(QUILL::ObjectRef{})), "");
-    EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(QUILL::RefList{3, 4})), "#3 #4");
     EXPECT_EQ(PropertyBrowserComponent::formatValue(
                   QUILL::Value(QUILL::StringMap{{"Gain", "2"}, {"Sat", "on"}})),
               "Gain = 2; Sat = on");

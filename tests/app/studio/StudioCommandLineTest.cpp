@@ -60,6 +60,28 @@ TEST(StudioCommandLineRender, NeedsExactlyTwoFiles) {
     EXPECT_FALSE(parse({"--render", "m.vtm", "a.png", "b.png"}));
 }
 
+TEST(StudioCommandLineRender, WritesPngPdfOrSvgAndRefusesOtherSuffixes) {
+    for (const char* out : {"out.png", "out.pdf", "out.SVG"})
+        EXPECT_TRUE(parse({"--render", "m.vtm", out})) << out;
+    std::string error;
+    EXPECT_FALSE(parse({"--render", "m.vtm", "out.jpg"}, &error));
+    EXPECT_NE(error.find(".svg"), std::string::npos);
+}
+
+TEST(StudioCommandLineRender, TakesAPositiveScaleForPngs) {
+    const auto line = parse({"--render", "m.vtm", "--scale", "4", "out.png"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->renderScale, 4.0);
+    EXPECT_EQ(line->renderOutput, "out.png");
+    for (const char* bad : {"0", "-1", "x", "2x", "100"})
+        EXPECT_FALSE(parse({"--render", "m.vtm", "--scale", bad, "out.png"})) << bad;
+}
+
+TEST(StudioCommandLineHelp, LongOrShortHelpAsksForTheUsage) {
+    EXPECT_EQ(parse({"--help"})->mode, StudioCommandLine::Mode::Help);
+    EXPECT_EQ(parse({"--render", "m.vtm", "-h"})->mode, StudioCommandLine::Mode::Help);
+}
+
 TEST(StudioCommandLineRender, ADiagramOptionNeedsAPathAndIsGivenOnce) {
     EXPECT_FALSE(parse({"--render", "m.vtm", "out.png", "--diagram"}));
     EXPECT_FALSE(parse({"--render", "m.vtm", "--diagram", "a", "--diagram", "b", "out.png"}));

@@ -541,8 +541,8 @@ TEST_F(StudioWindowTest, ZoomActionsZoomTheActiveEditorsCanvas) {
     window->viewActions().fitToView->trigger();
     const PARR::GLRect<double> drawn = editor()->getScene()->itemsBoundingRect();
     const QPointF centre = canvas()->mapFromScene(QPointF(drawn.hCenter(), drawn.vCenter()));
-    EXPECT_NEAR(centre.x(), canvas()->width() / 2.0, 1.0);
-    EXPECT_NEAR(centre.y(), canvas()->height() / 2.0, 1.0);
+    EXPECT_NEAR(centre.x(), canvas()->viewportSize().width() / 2.0, 1.0);
+    EXPECT_NEAR(centre.y(), canvas()->viewportSize().height() / 2.0, 1.0);
     EXPECT_TRUE(canvas()->rect().contains(
         canvas()->mapFromScene(QPointF(drawn.right(), drawn.bottom())).toPoint()));
 }

@@ -157,3 +157,18 @@ TEST(BlockLibraryTest, AnUnknownTypeIsRefusedBeforeAnythingChanges) {
     const auto changes = tx.commit();
     EXPECT_TRUE(changes->empty());
 }
+
+TEST(BlockLibraryTest, ListsEveryTypeInExactlyOneGroupInLibraryOrder) {
+    const BlockLibrary& lib = BlockLibrary::instance();
+    std::vector<std::string> listed;
+    for (const std::string& group : lib.groupNames()) {
+        const std::vector<std::string> names = lib.typeNamesIn(group);
+        EXPECT_FALSE(names.empty()) << group;
+        for (const std::string& name : names)
+            EXPECT_EQ(lib.find(name)->group, group) << name;
+        listed.insert(listed.end(), names.begin(), names.end());
+    }
+    EXPECT_EQ(listed, lib.typeNames());
+    EXPECT_EQ(lib.groupNames().front(), "Math Operations");
+    EXPECT_TRUE(lib.typeNamesIn("No Such Group").empty());
+}
