@@ -1,5 +1,6 @@
 #include "ComponentDocks.h"
 
+#include <QAction>
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QTreeWidget>
@@ -40,8 +41,11 @@ void ComponentDocks::componentAdded(HARBOR::StudioComponentBase& component) {
     // A dock that comes after the window restored its layout takes its saved place.
     if (!window_.restoreDockWidget(dock))
         window_.addDockWidget(isTree ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, dock);
+    // Shown and hidden through the studio (View menu), so that the studio knows what shows.
+    dock->setFeatures(dock->features() & ~QDockWidget::DockWidgetClosable);
     dock->setVisible(!studio_.isHidden(component.getName()));
     docks_[component.getName()] = dock;
+    syncToggle(component.getName());
 }
 
 void ComponentDocks::componentRemoved(const std::string& name) {
@@ -63,11 +67,34 @@ void ComponentDocks::componentRemoved(const std::string& name) {
 void ComponentDocks::componentHidden(const std::string& name) {
     if (QDockWidget* dock = dockOf(name))
         dock->hide();
+    syncToggle(name);
 }
 
 void ComponentDocks::componentShown(const std::string& name) {
     if (QDockWidget* dock = dockOf(name))
         dock->show();
+    syncToggle(name);
+}
+
+QAction* ComponentDocks::makeToggleAction(const std::string& name, const QString& text,
+                                          QObject* parent) {
+    auto* action = new QAction(text, parent);
+    action->setCheckable(true);
+    QObject::connect(action, &QAction::triggered, parent, [this, name](bool shown) {
+        if (shown)
+            studio_.show(name);
+        else
+            studio_.hide(name);
+    });
+    toggles_[name] = action;
+    syncToggle(name);
+    return action;
+}
+
+void ComponentDocks::syncToggle(const std::string& name) {
+    const auto it = toggles_.find(name);
+    if (it != toggles_.end() && it->second)
+        it->second->setChecked(!studio_.isHidden(name));
 }
 
 QDockWidget* ComponentDocks::dockOf(const std::string& name) const {

@@ -5,7 +5,10 @@
 
 #include <QPointer>
 
+class QAction;
 class QDockWidget;
+class QObject;
+class QString;
 class QMainWindow;
 
 namespace HARBOR {
@@ -41,10 +44,18 @@ public:
     // The dock of the component named `name`; null when it has none.
     QDockWidget* dockOf(const std::string& name) const;
 
+    // A checkable action, child of `parent`, that shows or hides the component named `name`
+    // through the studio (so the studio's own hide/show requests and the menu agree); checked
+    // while the component is shown. The component need not exist yet.
+    QAction* makeToggleAction(const std::string& name, const QString& text, QObject* parent);
+
 private:
+    void syncToggle(const std::string& name);
+
     QMainWindow& window_;
     HARBOR::Studio& studio_;
     std::map<std::string, QPointer<QDockWidget>> docks_;
+    std::map<std::string, QPointer<QAction>> toggles_;
 };
 
 }  // namespace VantorStudio

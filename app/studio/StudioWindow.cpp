@@ -276,6 +276,10 @@ void StudioWindow::buildViewMenu() {
     menu->addSeparator();
     menu->addAction(palette_->toggleViewAction());
     menu->addAction(libraryDock_->toggleViewAction());
+    menu->addAction(docks_->makeToggleAction(DOVE2::TreeComponent::kComponentName,
+                                             tr("Model &Explorer"), this));
+    menu->addAction(docks_->makeToggleAction(PropertyBrowserComponent::kComponentName,
+                                             tr("P&roperties"), this));
 }
 
 // --- Studio -----------------------------------------------------------------------------------

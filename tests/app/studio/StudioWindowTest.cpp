@@ -117,14 +117,24 @@ TEST_F(StudioWindowTest, StartsWithTheModelTreeOnTheLeftAndTheProperyBrowserOnTh
     EXPECT_EQ(window->windowTitle(), "Vantor Studio");
 }
 
-TEST_F(StudioWindowTest, HidingAComponentHidesItsDockAndShowingItShowsItAgain) {
+TEST_F(StudioWindowTest, HidingAComponentHidesItsDockAndItsViewMenuEntryShowsItAgain) {
     const std::string name = VantorStudio::PropertyBrowserComponent::kComponentName;
     QDockWidget* dock = window->docks().dockOf(name);
+    QAction* toggle = nullptr;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == "P&roperties")
+            toggle = action;
+    }
     ASSERT_NE(dock, nullptr);
+    ASSERT_NE(toggle, nullptr);
     window->studio().hide(name);
     EXPECT_FALSE(dock->isVisible());
-    window->studio().show(name);
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
     EXPECT_TRUE(dock->isVisible());
+    EXPECT_FALSE(window->studio().isHidden(name));
+    toggle->trigger();
+    EXPECT_TRUE(window->studio().isHidden(name));
 }
 
 TEST_F(StudioWindowTest, TitleIsTheStudiosTitleWhenTheApplicationSetsOne) {
