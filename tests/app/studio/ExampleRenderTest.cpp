@@ -18,17 +18,6 @@ using VantorStudio::DiagramRenderer;
 // outline may be, which are not the block's own graphics.
 constexpr double kInset = 4.0;
 
-// Pixels inside `box` (image pixels) that are not the white background.
-int inkInside(const QImage& image, const QRectF& box) {
-    const QRect inside = box.toAlignedRect() & image.rect();
-    int ink = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            ink += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
-    }
-    return ink;
-}
-
 // The diagram and every diagram of a subsystem inside it.
 void collectDiagrams(const VTQUILL::Diagram& diagram, std::vector<VTQUILL::Diagram>& into) {
     into.push_back(diagram);
@@ -67,7 +56,7 @@ TEST_P(ExampleRenderTest, EveryBlockOfEveryDiagramIsDrawnInsideItsRectangle) {
             const PARR::GLPoint<double> at = block.getPosition(), size = block.getSize();
             const PARR::GLRect<double> box(at.x + kInset, at.y + kInset, size.x - 2 * kInset,
                                            size.y - 2 * kInset);
-            EXPECT_GT(inkInside(image, framing.toImage(box)), 0)
+            EXPECT_GT(StudioTest::inkInside(image, framing.toImage(box)), 0)
                 << block.getFullPathName() << " (" << block.getType() << ") draws nothing";
         }
     }

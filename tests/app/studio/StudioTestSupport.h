@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QRectF>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <deque>
@@ -158,5 +160,16 @@ private:
         return answer;
     }
 };
+
+// Pixels inside `box` (image pixels) that are not the white background.
+inline int inkInside(const QImage& image, const QRectF& box) {
+    const QRect inside = box.toAlignedRect() & image.rect();
+    int ink = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ink += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+    }
+    return ink;
+}
 
 }  // namespace StudioTest
