@@ -38,6 +38,9 @@ struct ValueText {
     std::string operator()(const std::string& v) const { return v; }
     std::string operator()(const PARR::GLPoint<double>& v) const { return formatPoint(v); }
     std::string operator()(const PARR::Path& path) const {
+        // A segment without corners runs straight from one end to the other.
+        if (path.empty())
+            return "no corners (straight)";
         std::string text;
         for (std::size_t i = 0; i < path.size(); ++i)
             text += (i ? " " : "") + formatPoint(path[i]);

@@ -135,6 +135,8 @@ TEST(PropertyBrowserValueText, WritesEachKindOfValueReadably) {
     path.addPoint({0, 0});
     path.addPoint({10, 5});
     EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(path)), "(0, 0) (10, 5)");
+    EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(PARR::Path())),
+              "no corners (straight)");
     EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(QUILL::ObjectRef{7})),
               "missing element");
     EXPECT_EQ(PropertyBrowserComponent::formatValue(QUILL::Value(QUILL::ObjectRef{})), "");
