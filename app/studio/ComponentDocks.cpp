@@ -91,6 +91,17 @@ QAction* ComponentDocks::makeToggleAction(const std::string& name, const QString
     return action;
 }
 
+void ComponentDocks::followRestoredLayout() {
+    for (const auto& [name, dock] : docks_) {
+        if (!dock || dock->isHidden() == studio_.isHidden(name))
+            continue;
+        if (dock->isHidden())
+            studio_.hide(name);
+        else
+            studio_.show(name);
+    }
+}
+
 void ComponentDocks::syncToggle(const std::string& name) {
     const auto it = toggles_.find(name);
     if (it != toggles_.end() && it->second)

@@ -49,6 +49,11 @@ public:
     // while the component is shown. The component need not exist yet.
     QAction* makeToggleAction(const std::string& name, const QString& text, QObject* parent);
 
+    // After the window restored a saved layout: each component whose dock the layout shows,
+    // respectively hides, is shown, respectively hidden, through the studio, so that the
+    // user's layout wins over the components' defaults and the studio knows what shows.
+    void followRestoredLayout();
+
 private:
     void syncToggle(const std::string& name);
 

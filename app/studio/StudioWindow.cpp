@@ -119,7 +119,8 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
             [this] { editActions_->refresh(); });
 
     startStudio();
-    stateKeeper_->restore();
+    if (stateKeeper_->restore())
+        docks_->followRestoredLayout();
     refreshState();
 }
 

@@ -137,6 +137,19 @@ TEST_F(StudioWindowTest, HidingAComponentHidesItsDockAndItsViewMenuEntryShowsItA
     EXPECT_TRUE(window->studio().isHidden(name));
 }
 
+TEST_F(StudioWindowTest, ARestoredLayoutThatShowsAHiddenComponentShowsItThroughTheStudio) {
+    const std::string name = VantorStudio::PropertyBrowserComponent::kComponentName;
+    window->studio().show(name);
+    const QByteArray layoutWithBrowser = window->saveState();
+    window->studio().hide(name);
+
+    ASSERT_TRUE(window->restoreState(layoutWithBrowser));
+    window->docks().followRestoredLayout();
+
+    EXPECT_FALSE(window->studio().isHidden(name));
+    EXPECT_TRUE(window->docks().dockOf(name)->isVisible());
+}
+
 TEST_F(StudioWindowTest, TitleIsTheStudiosTitleWhenTheApplicationSetsOne) {
     window->app()->setStudioTitle("Test Studio");
     EXPECT_EQ(window->windowTitle(), "Test Studio");
