@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QItemSelectionModel>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
@@ -58,14 +59,19 @@ protected:
         QTest::mouseDClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier, at);
         StudioTest::processEvents();
     }
-    // Drops the library's entry of `type` at `at` (canvas pixels), as the end of a drag from
-    // the library delivers it (a test cannot run the window system's drag loop).
+    // Drags the library's entry of `type` to `at` (canvas pixels): the drag carries what the
+    // library tree gives for the entry, and its drop is delivered to the canvas's drop target
+    // as the window system's drag loop delivers it (a test cannot run that loop).
     void dropFromLibrary(const std::string& type, const QPoint& at) {
-        QMimeData entry;
-        entry.setData(VantorStudio::LibraryTree::kMimeType, QByteArray::fromStdString(type));
+        VantorStudio::LibraryTree& tree = window->libraryDock().tree();
+        tree.setCurrentItem(tree.entryOf(type));
+        const std::unique_ptr<QMimeData> dragged(
+            tree.model()->mimeData(tree.selectionModel()->selectedIndexes()));
+        ASSERT_NE(dragged, nullptr) << type;
         QObject* target = canvas()->findChild<VantorStudio::CanvasDropTarget*>();
         ASSERT_NE(target, nullptr);
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &entry, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, dragged.get(), Qt::LeftButton,
+                        Qt::NoModifier);
         ASSERT_TRUE(target->eventFilter(canvas(), &drop)) << type;
         StudioTest::processEvents();
     }
