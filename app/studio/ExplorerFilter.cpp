@@ -23,6 +23,11 @@ ExplorerFilter::ExplorerFilter(QTreeWidget* tree, QWidget* parent)
     connect(model, &QAbstractItemModel::modelReset, this, [this] { applySoon(); });
 }
 
+ExplorerFilter::~ExplorerFilter() {
+    if (tree_)
+        disconnect(tree_->model(), nullptr, this, nullptr);
+}
+
 QTreeWidget* ExplorerFilter::releaseTree() {
     QTreeWidget* tree = tree_.data();
     if (tree) {

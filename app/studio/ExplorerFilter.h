@@ -21,6 +21,9 @@ namespace VantorStudio {
 class ExplorerFilter : public QWidget {
 public:
     explicit ExplorerFilter(QTreeWidget* tree, QWidget* parent = nullptr);
+    // Stops following the tree's model first: the tree, a child, tells of its reset while
+    // QWidget's destructor deletes it, when this filter is no longer one.
+    ~ExplorerFilter() override;
 
     QLineEdit* field() const { return field_; }
     // The filtered tree; null after releaseTree.
