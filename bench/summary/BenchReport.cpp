@@ -60,7 +60,8 @@ std::optional<BenchReport> BenchReport::load(const std::string& path, std::strin
 std::optional<BenchReport> BenchReport::parse(const std::string& json, const std::string& source,
                                               std::string& error) {
     rapidjson::Document document;
-    document.Parse(json.c_str());
+    // The library writes NaN for the spread of a counter that is zero in every repetition.
+    document.Parse<rapidjson::kParseNanAndInfFlag>(json.c_str());
     if (document.HasParseError() || !document.IsObject() || !document.HasMember("context") ||
         !document["context"].IsObject() || !document.HasMember("benchmarks") ||
         !document["benchmarks"].IsArray()) {

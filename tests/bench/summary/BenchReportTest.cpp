@@ -7,7 +7,8 @@
 namespace {
 
 // A report as --benchmark_out writes it: one goal in the context, one run with two
-// repetitions and their aggregates, one run that skipped itself.
+// repetitions and their aggregates (the spread of a counter that is always zero is NaN), one
+// run that skipped itself.
 const std::string kReport = R"({
   "context": {
     "executable": "build/bench/bench_example",
@@ -28,6 +29,9 @@ const std::string kReport = R"({
     {"name": "BM_Route_median", "run_name": "BM_Route", "run_type": "aggregate",
      "aggregate_name": "median", "iterations": 2, "real_time": 330, "cpu_time": 290,
      "time_unit": "ns", "steps": 4},
+    {"name": "BM_Route_cv", "run_name": "BM_Route", "run_type": "aggregate",
+     "aggregate_name": "cv", "iterations": 2, "real_time": 0.4, "cpu_time": 0.5,
+     "time_unit": "ns", "steps": NaN},
     {"name": "BM_Open/10000", "run_name": "BM_Open/10000", "run_type": "iteration",
      "iterations": 0, "real_time": 0, "cpu_time": 0, "time_unit": "ms",
      "error_occurred": true, "error_message": "no editor"}
