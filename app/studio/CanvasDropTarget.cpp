@@ -35,7 +35,10 @@ bool CanvasDropTarget::eventFilter(QObject* watched, QEvent* event) {
             auto* drag = static_cast<QDragMoveEvent*>(event);
             if (LibraryTree::typeNameIn(*drag->mimeData()).empty())
                 return false;
-            drag->acceptProposedAction();
+            // A block is copied out of the library, never moved (a move would make the
+            // dragging view remove its entry).
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
             return true;
         }
         case QEvent::Drop: {
@@ -46,7 +49,8 @@ bool CanvasDropTarget::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             const QPointF at = canvas->mapToScene(drop->position());
             BlockPlacer::addAt(editor_, type, {at.x(), at.y()});
-            drop->acceptProposedAction();
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
             return true;
         }
         default:

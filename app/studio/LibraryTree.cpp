@@ -21,6 +21,7 @@ LibraryTree::LibraryTree(const BlockIconCache& icons, QWidget* parent) : QTreeWi
     setIconSize(QSize(BlockIconCache::kIconSide, BlockIconCache::kIconSide));
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
     setSelectionMode(QAbstractItemView::SingleSelection);
     populate(icons);
     expandAll();

@@ -37,6 +37,8 @@ public:
 
 protected:
     QStringList mimeTypes() const override;
+    // Entries are only ever copied out: a drop taken as a move would remove the entry.
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
 
 private:

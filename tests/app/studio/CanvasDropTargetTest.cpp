@@ -37,13 +37,17 @@ protected:
     // Drops `data` at `at` (canvas pixels) through the canvas's drop target, as the window
     // system's drag delivers it (a drop sent from a test without a drag in progress never
     // reaches a widget); whether the target took it.
-    bool drop(const QMimeData& data, const QPointF& at) {
+    bool drop(const QMimeData& data, const QPointF& at,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+              Qt::DropAction* action = nullptr) {
         QObject* target = canvas()->findChild<VantorStudio::CanvasDropTarget*>();
         if (!target)
             return false;
-        QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent event(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, modifiers);
         const bool taken = target->eventFilter(canvas(), &event);
         StudioTest::processEvents();
+        if (action)
+            *action = event.dropAction();
         return taken && event.isAccepted();
     }
     VTQUILL::Diagram diagram() const { return window->activeModel()->root.getDiagrams().front(); }
@@ -67,6 +71,19 @@ TEST_F(CanvasDropTargetTest, ALibraryEntryDroppedOnTheCanvasLandsCentredWhereItW
     EXPECT_EQ(scope.getPosition(),
               VantorStudio::AddBlockCommand::placement({scene.x(), scene.y()}, scope.getSize()));
     EXPECT_EQ(window->activeEditor()->getSelection().size(), 1u);
+}
+
+TEST_F(CanvasDropTargetTest, ADropWithShiftHeldStillCopiesTheBlockOutOfTheLibrary) {
+    // Shift asks the window system for a move, after which the library's view would remove
+    // the dragged entry.
+    QMimeData entry;
+    entry.setData(VantorStudio::LibraryTree::kMimeType, "Gain");
+    Qt::DropAction action = Qt::IgnoreAction;
+
+    ASSERT_TRUE(drop(entry, QPointF(60, 60), Qt::ShiftModifier, &action));
+
+    EXPECT_EQ(action, Qt::CopyAction);
+    EXPECT_EQ(diagram().getBlocks().size(), 1u);
 }
 
 TEST_F(CanvasDropTargetTest, OtherDroppedDataIsLeftToTheCanvas) {
