@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
-#include <QItemSelectionModel>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -70,8 +70,7 @@ protected:
         ASSERT_NE(dragged, nullptr) << type;
         QObject* target = canvas()->findChild<VantorStudio::CanvasDropTarget*>();
         ASSERT_NE(target, nullptr);
-        QDropEvent drop(QPointF(at), Qt::CopyAction, dragged.get(), Qt::LeftButton,
-                        Qt::NoModifier);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
         ASSERT_TRUE(target->eventFilter(canvas(), &drop)) << type;
         StudioTest::processEvents();
     }
@@ -130,8 +129,7 @@ TEST_F(BuildAModelWindowTest, ANewModelBuiltFromTheLibraryWithTheMouseSurvivesSa
     const Point gainCentre = gain.getPosition() + gain.getSize() * 0.5;
     QTest::mouseDClick(canvas(), Qt::LeftButton, Qt::NoModifier, onCanvas(gainCentre));
     StudioTest::processEvents();
-    VantorStudio::BlockParameterDialog* dialog =
-        window->dialogs().dialogOf(gain.getFullPathName());
+    VantorStudio::BlockParameterDialog* dialog = window->dialogs().dialogOf(gain.getFullPathName());
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(dialog->setFieldText("Gain", "2.5"));
     QDialogButtonBox* buttons = dialog->findChild<QDialogButtonBox*>();

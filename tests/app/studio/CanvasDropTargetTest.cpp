@@ -38,8 +38,7 @@ protected:
     // system's drag delivers it (a drop sent from a test without a drag in progress never
     // reaches a widget); whether the target took it.
     bool drop(const QMimeData& data, const QPointF& at,
-              Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-              Qt::DropAction* action = nullptr) {
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::DropAction* action = nullptr) {
         QObject* target = canvas()->findChild<VantorStudio::CanvasDropTarget*>();
         if (!target)
             return false;
