@@ -1,18 +1,14 @@
 #include "PainterBlockRenderer.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
-#include <cmath>
+
+#include "vtdove/EngineDrawingUnits.h"
+#include "vtdove/TextPlacer.h"
 
 namespace VantorStudio {
 
 namespace {
-
-// Qt's arcs take sixteenths of a degree; the engine gives radians.
-int sixteenthsOfDegree(double radians) {
-    return static_cast<int>(std::lround(radians * 180.0 / M_PI * 16.0));
-}
 
 QPolygonF polygonOf(const std::vector<PARR::GLPoint<double>>& points) {
     QPolygonF polygon;
@@ -22,25 +18,10 @@ QPolygonF polygonOf(const std::vector<PARR::GLPoint<double>>& points) {
     return polygon;
 }
 
-int alignmentFlags(std::uint32_t hAlign, std::uint32_t vAlign) {
-    const int horizontal = hAlign == 1   ? Qt::AlignHCenter
-                           : hAlign == 2 ? Qt::AlignRight
-                                         : Qt::AlignLeft;
-    const int vertical = vAlign == 2   ? Qt::AlignVCenter
-                         : vAlign >= 3 ? Qt::AlignBottom
-                                       : Qt::AlignTop;
-    return horizontal | vertical;
-}
-
 }  // namespace
 
 PainterBlockRenderer::PainterBlockRenderer(QPainter& painter, double penWidth)
     : painter_(painter), penWidth_(penWidth) {}
-
-QColor PainterBlockRenderer::unpack(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour >> 24 & 0xFFu), static_cast<int>(colour >> 16 & 0xFFu),
-                  static_cast<int>(colour >> 8 & 0xFFu), static_cast<int>(colour & 0xFFu));
-}
 
 QPainter& PainterBlockRenderer::outlining() {
     QPen pen(lineColour_);
@@ -83,12 +64,14 @@ void PainterBlockRenderer::drawEllipse(double x, double y, double w, double h) {
 
 void PainterBlockRenderer::fillArc(double x, double y, double w, double h, double start,
                                    double span) {
-    filling().drawPie(QRectF(x, y, w, h), sixteenthsOfDegree(start), sixteenthsOfDegree(span));
+    filling().drawPie(QRectF(x, y, w, h), VantorRenderer::arcSixteenths(start),
+                      VantorRenderer::arcSixteenths(span));
 }
 
 void PainterBlockRenderer::drawArc(double x, double y, double w, double h, double start,
                                    double span) {
-    outlining().drawArc(QRectF(x, y, w, h), sixteenthsOfDegree(start), sixteenthsOfDegree(span));
+    outlining().drawArc(QRectF(x, y, w, h), VantorRenderer::arcSixteenths(start),
+                        VantorRenderer::arcSixteenths(span));
 }
 
 void PainterBlockRenderer::fillPolygon(const std::vector<PARR::GLPoint<double>>& points) {
@@ -99,24 +82,13 @@ void PainterBlockRenderer::drawPolyline(const std::vector<PARR::GLPoint<double>>
     outlining().drawPolyline(polygonOf(points));
 }
 
-// The text is laid out about the current point turned by the rotation, so a rotated label
-// turns about its anchor.
 void PainterBlockRenderer::drawText(const std::string& text) {
+    using VantorRenderer::TextPlacer;
     const QString shown = QString::fromStdString(text);
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
-    QPointF anchor(0, 0);
-    if (vAlign_ == 4)
-        anchor.ry() += metrics.descent() + 1;
-    else if (vAlign_ == 0)
-        anchor.ry() -= metrics.ascent();
-    const int flags = alignmentFlags(hAlign_, vAlign_);
     outlining();
-    painter_.save();
-    painter_.translate(current_);
-    painter_.rotate(-textRotation_);
-    const QRectF box = painter_.boundingRect(QRectF(anchor, QSizeF(0, 0)), flags, shown);
-    painter_.drawText(box, flags, shown);
-    painter_.restore();
+    const TextPlacer::Placement placement =
+        TextPlacer::place(painter_, shown, current_, textRotation_, hAlign_, vAlign_);
+    TextPlacer::draw(painter_, shown, placement);
 }
 
 void PainterBlockRenderer::drawImage(double x, double y, double w, double h, const QImage& image) {
@@ -159,11 +131,11 @@ void PainterBlockRenderer::moveTo(const PARR::GLPoint<double>& point) {
 }
 
 void PainterBlockRenderer::setFillColor(std::uint32_t colour) {
-    fillColour_ = unpack(colour);
+    fillColour_ = VantorRenderer::engineColour(colour);
 }
 
 void PainterBlockRenderer::setLineColor(std::uint32_t colour) {
-    lineColour_ = unpack(colour);
+    lineColour_ = VantorRenderer::engineColour(colour);
 }
 
 void PainterBlockRenderer::flush() {}

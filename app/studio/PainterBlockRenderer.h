@@ -58,7 +58,6 @@ private:
     QPainter& outlining();
     // Sets the fill brush and the outline pen.
     QPainter& filling();
-    static QColor unpack(std::uint32_t colour);
 
     QPainter& painter_;
     double penWidth_;

@@ -7,7 +7,8 @@
 #include <cmath>
 
 #include "parr/Angles.h"
-#include "renderer/TextPlacer.h"
+#include "vtdove/EngineDrawingUnits.h"
+#include "vtdove/TextPlacer.h"
 
 namespace VantorRenderer {
 
@@ -26,10 +27,6 @@ QRect truncatedBox(double x, double y, double w, double h) {
     const int tx = static_cast<int>(x), ty = static_cast<int>(y);
     return QRect(QPoint(tx, ty),
                  QPoint(static_cast<int>(w) + tx - 1, static_cast<int>(h) + ty - 1));
-}
-
-int sixteenthsOfDegree(double radians) {
-    return static_cast<int>(PARR::rad_to_16th_deg(radians) + 0.5);
 }
 
 }  // namespace
@@ -144,10 +141,7 @@ bool DOVERenderAdapter::selectRecording(std::uint32_t index) {
 }
 
 QColor DOVERenderAdapter::unpack(std::uint32_t colour) {
-    QColor c;
-    c.setRgb(static_cast<int>(colour >> 24 & 0xFFu), static_cast<int>(colour >> 16 & 0xFFu),
-             static_cast<int>(colour >> 8 & 0xFFu), static_cast<int>(colour & 0xFFu));
-    return c;
+    return engineColour(colour);
 }
 
 void DOVERenderAdapter::setOutlinePen(QPainter& painter) const {
@@ -284,7 +278,7 @@ void DOVERenderAdapter::fillArc(double x, double y, double w, double h, double s
     if (selectRecording(Background)) {
         const QRect box(static_cast<int>(x), static_cast<int>(y), static_cast<int>(w),
                         static_cast<int>(h));
-        prepareFill(box).drawPie(box, sixteenthsOfDegree(start), sixteenthsOfDegree(span));
+        prepareFill(box).drawPie(box, arcSixteenths(start), arcSixteenths(span));
     }
 }
 
@@ -292,7 +286,7 @@ void DOVERenderAdapter::drawArc(double x, double y, double w, double h, double s
     if (selectRecording(Border)) {
         const QRect box(static_cast<int>(x), static_cast<int>(y), static_cast<int>(w),
                         static_cast<int>(h));
-        prepareOutline(box).drawArc(box, sixteenthsOfDegree(start), sixteenthsOfDegree(span));
+        prepareOutline(box).drawArc(box, arcSixteenths(start), arcSixteenths(span));
     }
 }
 

@@ -4,8 +4,6 @@
 #include <QRectF>
 #include <cstdint>
 
-#include "application/Export.h"
-
 class QPainter;
 class QString;
 
@@ -13,7 +11,7 @@ namespace VantorRenderer {
 
 // Places the engine's text: aligned on a point with the painter's font metrics, optionally
 // rotated about the painter's origin.
-class VANTOR_EXPORT TextPlacer {
+class TextPlacer {
 public:
     // Qt alignment flags of the engine's values. Horizontal: 0 left, 1 centred, 2 right.
     // Vertical: 0 and 1 top, 2 centred, 3 and 4 bottom. Other values add no flag.

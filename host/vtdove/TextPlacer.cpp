@@ -1,4 +1,4 @@
-#include "renderer/TextPlacer.h"
+#include "vtdove/TextPlacer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
