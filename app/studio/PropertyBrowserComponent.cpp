@@ -22,10 +22,6 @@ std::string formatNumber(double value) {
     return out.str();
 }
 
-std::string formatPoint(const PARR::GLPoint<double>& p) {
-    return "(" + formatNumber(p.x) + ", " + formatNumber(p.y) + ")";
-}
-
 // One visitor case per value kind, in ValueKind order. References are named as objects of
 // `instance`.
 struct ValueText {
@@ -36,14 +32,16 @@ struct ValueText {
     std::string operator()(std::int64_t v) const { return std::to_string(v); }
     std::string operator()(double v) const { return formatNumber(v); }
     std::string operator()(const std::string& v) const { return v; }
-    std::string operator()(const PARR::GLPoint<double>& v) const { return formatPoint(v); }
+    std::string operator()(const PARR::GLPoint<double>& v) const {
+        return ReferenceNames::pointText(v);
+    }
     std::string operator()(const PARR::Path& path) const {
         // A segment without corners runs straight from one end to the other.
         if (path.empty())
             return "no corners (straight)";
         std::string text;
         for (std::size_t i = 0; i < path.size(); ++i)
-            text += (i ? " " : "") + formatPoint(path[i]);
+            text += (i ? " " : "") + ReferenceNames::pointText(path[i]);
         return text;
     }
     std::string operator()(const QUILL::ObjectRef& ref) const { return nameOf(ref.id); }

@@ -9,12 +9,6 @@ namespace VantorStudio {
 
 namespace {
 
-std::string pointText(const PARR::GLPoint<double>& p) {
-    std::ostringstream out;
-    out << "(" << p.x << ", " << p.y << ")";
-    return out.str();
-}
-
 // The last part of a qualified class name ("VTQUILL:Annotation" -> "Annotation").
 std::string className(const QUILL::ImmutableClassObject& object) {
     const std::string qualified = object.getMetaClass().getQualifiedName();
@@ -23,6 +17,12 @@ std::string className(const QUILL::ImmutableClassObject& object) {
 }
 
 }  // namespace
+
+std::string ReferenceNames::pointText(const PARR::GLPoint<double>& p) {
+    std::ostringstream out;
+    out << "(" << p.x << ", " << p.y << ")";
+    return out.str();
+}
 
 std::string ReferenceNames::nameOf(const QUILL::ImmutableClassObject& object) {
     if (object.getObjectId() == QUILL::kNoObject)

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "parr/GLPoint.h"
 #include "quill/ImmutableClassObject.h"
 
 namespace VantorStudio {
@@ -19,6 +20,8 @@ namespace VantorStudio {
 class ReferenceNames {
 public:
     static std::string nameOf(const QUILL::ImmutableClassObject& object);
+    // A point as the studio shows coordinates: "(x, y)", shortest form of each number.
+    static std::string pointText(const PARR::GLPoint<double>& point);
 
 private:
     static std::string portName(const QUILL::ImmutableClassObject& port);
