@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QPageSize>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -21,17 +20,6 @@ constexpr double kPointsPerUnit = 72.0 / kUnitsPerInch;
 // The longest side of a PDF page, in diagram units (200 inches, beyond which readers refuse
 // pages); larger drawings are scaled down to it.
 constexpr double kMaxPageSide = 200.0 * kUnitsPerInch;
-
-// Paints the whole drawing on `device` at `scale` device units per diagram unit.
-bool paintOn(DiagramRenderer& drawing, QPaintDevice& device, double scale) {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    painter.scale(scale, scale);
-    painter.translate(-drawing.area().x, -drawing.area().y);
-    drawing.paint(painter);
-    return painter.end();
-}
 
 std::string cannotWrite(const std::string& path, const QString& cause) {
     return path + ": the picture cannot be written" +
@@ -101,7 +89,7 @@ bool DiagramExporter::writePdf(DiagramRenderer& drawing, QIODevice& device,
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setPageSize(QPageSize(QSizeF(area.width, area.height) * (scale * kPointsPerUnit),
                               QPageSize::Point, QString(), QPageSize::ExactMatch));
-    return paintOn(drawing, pdf, scale);
+    return drawing.paintOn(pdf, scale);
 }
 
 bool DiagramExporter::writeSvg(DiagramRenderer& drawing, QIODevice& device,
@@ -114,7 +102,7 @@ bool DiagramExporter::writeSvg(DiagramRenderer& drawing, QIODevice& device,
     svg.setSize(
         QSize(static_cast<int>(std::ceil(area.width)), static_cast<int>(std::ceil(area.height))));
     svg.setViewBox(QRectF(0, 0, area.width, area.height));
-    return paintOn(drawing, svg, 1.0);
+    return drawing.paintOn(svg, 1.0);
 }
 
 }  // namespace VantorStudio

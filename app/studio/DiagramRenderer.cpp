@@ -69,17 +69,23 @@ void DiagramRenderer::paint(QPainter& painter) {
     painter.restore();
 }
 
+bool DiagramRenderer::paintOn(QPaintDevice& device, double scale) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.scale(scale, scale);
+    painter.translate(-area_.x, -area_.y);
+    paint(painter);
+    return painter.end();
+}
+
 QImage DiagramRenderer::toImage(double scale, Framing* framing) {
     scale = std::min(scale, kMaxSide / std::max(area_.width, area_.height));
     QImage image(std::max(1, static_cast<int>(std::ceil(area_.width * scale))),
                  std::max(1, static_cast<int>(std::ceil(area_.height * scale))),
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(scale, scale);
-    painter.translate(-area_.x, -area_.y);
-    paint(painter);
-    painter.end();
+    paintOn(image, scale);
     if (framing)
         *framing = Framing{area_, scale};
     return image;

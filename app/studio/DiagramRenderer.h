@@ -11,6 +11,7 @@
 #include "rook2/Scene.h"
 #include "vtquill/VTQuill.h"
 
+class QPaintDevice;
 class QPainter;
 
 namespace VantorStudio {
@@ -51,6 +52,10 @@ public:
     // `painter`'s world transform maps absolute diagram units to its device. On a vector
     // device (PDF, SVG) every shape and text is painted as such, never as a bitmap.
     void paint(QPainter& painter);
+    // Paints the drawing on all of `device`, area()'s top-left corner at the device's origin,
+    // `scale` device units per diagram unit. False when the device cannot be painted on or
+    // fails to finish.
+    bool paintOn(QPaintDevice& device, double scale);
     // The drawing as an image of `scale` pixels per unit (less when the image would be longer
     // than kMaxSide); `framing`, when given, receives where the diagram went.
     QImage toImage(double scale = kScale, Framing* framing = nullptr);
