@@ -22,16 +22,16 @@ public:
     static void integrator(const Block& b, Renderer& r);
     static void derivative(const Block& b, Renderer& r);
     static void saturation(const Block& b, Renderer& r);
-    static void transferFcn(const Block& b, Renderer& r);
+    static void transferFunction(const Block& b, Renderer& r);
 
     // Sources and sinks.
     static void constant(const Block& b, Renderer& r);
     static void step(const Block& b, Renderer& r);
-    static void sineWave(const Block& b, Renderer& r);
+    static void sine(const Block& b, Renderer& r);
     static void scope(const Block& b, Renderer& r);
     static void display(const Block& b, Renderer& r);
-    static void inport(const Block& b, Renderer& r);
-    static void outport(const Block& b, Renderer& r);
+    static void input(const Block& b, Renderer& r);
+    static void output(const Block& b, Renderer& r);
 
     // Signal routing.
     static void mux(const Block& b, Renderer& r);

@@ -53,8 +53,8 @@ std::vector<BlockType> mathTypes() {
         signalBlock("Derivative", {30, 30}, 1, 1, {}, &BlockIcons::derivative),
         signalBlock("Saturation", {30, 30}, 1, 1, {{"UpperLimit", "0.5"}, {"LowerLimit", "-0.5"}},
                     &BlockIcons::saturation),
-        signalBlock("Transfer Fcn", {60, 40}, 1, 1, {{"Numerator", "1"}, {"Denominator", "s+1"}},
-                    &BlockIcons::transferFcn),
+        signalBlock("Transfer Function", {60, 40}, 1, 1,
+                    {{"Numerator", "1"}, {"Denominator", "s+1"}}, &BlockIcons::transferFunction),
     };
 }
 
@@ -63,13 +63,13 @@ std::vector<BlockType> sourceAndSinkTypes() {
         signalBlock("Constant", {30, 30}, 0, 1, {{"Value", "1"}}, &BlockIcons::constant),
         signalBlock("Step", {30, 30}, 0, 1, {{"Time", "1"}, {"Before", "0"}, {"After", "1"}},
                     &BlockIcons::step),
-        signalBlock("Sine Wave", {30, 30}, 0, 1,
+        signalBlock("Sine", {30, 30}, 0, 1,
                     {{"Amplitude", "1"}, {"Frequency", "1"}, {"Phase", "0"}, {"Bias", "0"}},
-                    &BlockIcons::sineWave),
+                    &BlockIcons::sine),
         signalBlock("Scope", {30, 32}, 1, 0, {{"NumInputPorts", "1"}}, &BlockIcons::scope),
         signalBlock("Display", {90, 30}, 1, 0, {{"Format", "short"}}, &BlockIcons::display),
-        signalBlock("Inport", {30, 14}, 0, 1, {{"Port", "1"}}, &BlockIcons::inport),
-        signalBlock("Outport", {30, 14}, 1, 0, {{"Port", "1"}}, &BlockIcons::outport),
+        signalBlock("Input", {30, 14}, 0, 1, {{"Port", "1"}}, &BlockIcons::input),
+        signalBlock("Output", {30, 14}, 1, 0, {{"Port", "1"}}, &BlockIcons::output),
     };
 }
 
@@ -77,16 +77,16 @@ std::vector<BlockType> routingTypes() {
     return {
         signalBlock("Mux", {5, 40}, 2, 1, {{"Inputs", "2"}}, &BlockIcons::mux),
         signalBlock("Demux", {5, 40}, 1, 2, {{"Outputs", "2"}}, &BlockIcons::demux),
-        signalBlock("Switch", {30, 30}, 3, 1, {{"Threshold", "0"}, {"Criteria", "u2 >= Threshold"}},
+        signalBlock("Switch", {30, 30}, 3, 1, {{"Threshold", "0"}, {"Criteria", "u2 >= threshold"}},
                     &BlockIcons::switchBlock),
     };
 }
 
 std::vector<BlockType> structureTypes() {
     BlockType masked =
-        subsystemBlock("MaskedSubsystem", {{"MaskDisplay", "Mask"}}, &BlockIcons::maskedSubsystem);
+        subsystemBlock("MaskedSubsystem", {{"IconText", "Mask"}}, &BlockIcons::maskedSubsystem);
     masked.masked = true;
-    BlockType configurable = subsystemBlock("ConfigurableSubsystem", {{"BlockChoice", "Default"}},
+    BlockType configurable = subsystemBlock("ConfigurableSubsystem", {{"Choice", "Default"}},
                                             &BlockIcons::configurableSubsystem);
     configurable.configurable = true;
     configurable.libraryLinkType = "Default";
@@ -114,8 +114,8 @@ std::vector<BlockType> physicalTypes() {
 // The inner diagram of a new subsystem: "In1" wired straight to "Out1".
 void populateSubsystem(const BlockLibrary& library, const VTQUILL::Block& block) {
     const VTQUILL::Diagram inner = block.addSubsystemDiagram();
-    const VTQUILL::Block in = library.instantiate(inner, "Inport", "In1", {20, 40});
-    const VTQUILL::Block out = library.instantiate(inner, "Outport", "Out1", {150, 40});
+    const VTQUILL::Block in = library.instantiate(inner, "Input", "In1", {20, 40});
+    const VTQUILL::Block out = library.instantiate(inner, "Output", "Out1", {150, 40});
     VTQUILL::Segment wire = inner.addLine(VTQUILL::kSignalLine).addSegment();
     wire.setSrcElement(in.getContained().front());
     wire.setDstElement(out.getContained().front());

@@ -31,7 +31,7 @@ struct BlockType {
     PARR::GLPoint<double> defaultSize{30, 30};
     std::vector<PortLayoutEntry> ports;
     QUILL::StringMap defaultParameters;
-    bool subsystem = false;     // gets an inner diagram (ports follow its Inport/Outport blocks)
+    bool subsystem = false;     // gets an inner diagram (ports follow its Input/Output blocks)
     bool masked = false;        // a masked subsystem: does not open as a diagram
     bool configurable = false;  // a configurable subsystem
     bool chart = false;         // a state-chart block

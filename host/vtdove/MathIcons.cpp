@@ -80,7 +80,7 @@ void BlockIcons::saturation(const Block& b, Renderer& r) {
     c.polyline({{0.1, 0.75}, {0.35, 0.75}, {0.65, 0.25}, {0.9, 0.25}});
 }
 
-void BlockIcons::transferFcn(const Block& b, Renderer& r) {
+void BlockIcons::transferFunction(const Block& b, Renderer& r) {
     const IconCanvas c(r, b.getSize());
     c.frame();
     c.text(shown(b, "Numerator", "num(s)"), c.at(0.5, 0.3));

@@ -19,7 +19,7 @@ void BlockIcons::step(const Block& b, Renderer& r) {
     c.polyline({{0.15, 0.75}, {0.5, 0.75}, {0.5, 0.25}, {0.85, 0.25}});
 }
 
-void BlockIcons::sineWave(const Block& b, Renderer& r) {
+void BlockIcons::sine(const Block& b, Renderer& r) {
     const IconCanvas c(r, b.getSize());
     c.frame();
     c.curve([](double t) { return 0.6 * std::sin(2 * std::numbers::pi * t); }, 0.1, 0.1, 0.9, 0.9,
@@ -44,7 +44,7 @@ void BlockIcons::display(const Block& b, Renderer& r) {
     c.centredText("0");
 }
 
-void BlockIcons::inport(const Block& b, Renderer& r) {
+void BlockIcons::input(const Block& b, Renderer& r) {
     const IconCanvas c(r, b.getSize());
     c.useDefaultColours();
     r.fillRoundRect(0, 0, c.width(), c.height(), 0.5);
@@ -52,8 +52,8 @@ void BlockIcons::inport(const Block& b, Renderer& r) {
     c.centredText(shown(b, "Port", "1"));
 }
 
-void BlockIcons::outport(const Block& b, Renderer& r) {
-    inport(b, r);
+void BlockIcons::output(const Block& b, Renderer& r) {
+    input(b, r);
 }
 
 }  // namespace VTDove

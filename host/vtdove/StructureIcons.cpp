@@ -9,7 +9,7 @@ namespace VTDove {
 
 namespace {
 
-// The names of the subsystem's inner Inport (or Outport) blocks, at the block's ports.
+// The names of the subsystem's inner Input (or Output) blocks, at the block's ports.
 void drawPortNames(const IconCanvas& c, const std::vector<std::string>& names, bool inputs) {
     const int count = static_cast<int>(names.size());
     for (int i = 0; i < count; ++i) {
@@ -37,14 +37,14 @@ void BlockIcons::subsystem(const Block& b, Renderer& r) {
 void BlockIcons::maskedSubsystem(const Block& b, Renderer& r) {
     const IconCanvas c(r, b.getSize());
     c.thickFrame();
-    c.centredText(shown(b, "MaskDisplay", "Mask"));
+    c.centredText(shown(b, "IconText", "Mask"));
 }
 
 void BlockIcons::configurableSubsystem(const Block& b, Renderer& r) {
     const IconCanvas c(r, b.getSize());
     c.thickFrame();
     c.text("Template", c.at(0.5, 0.35));
-    c.text(shown(b, "BlockChoice", "..."), c.at(0.5, 0.65));
+    c.text(shown(b, "Choice", "..."), c.at(0.5, 0.65));
 }
 
 void BlockIcons::pidController(const Block& b, Renderer& r) {

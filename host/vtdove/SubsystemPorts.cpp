@@ -9,8 +9,8 @@ namespace VTDove {
 
 namespace {
 
-constexpr const char* kInportType = "Inport";
-constexpr const char* kOutportType = "Outport";
+constexpr const char* kInputType = "Input";
+constexpr const char* kOutputType = "Output";
 
 long portNumberOf(const VTQUILL::ImmutableBlock& block) {
     const std::string text = block.getParameter("Port");
@@ -78,31 +78,31 @@ SubsystemPorts::SubsystemPorts(const VTQUILL::ImmutableBlock& subsystem) {
     if (!inner.isValid())
         return;
     for (const VTQUILL::ImmutableBlock& b : inner.getBlocks()) {
-        if (b.getType() == kInportType)
-            inports_.push_back(b);
-        else if (b.getType() == kOutportType)
-            outports_.push_back(b);
+        if (b.getType() == kInputType)
+            inputBlocks_.push_back(b);
+        else if (b.getType() == kOutputType)
+            outputBlocks_.push_back(b);
     }
-    sortByPortNumber(inports_);
-    sortByPortNumber(outports_);
+    sortByPortNumber(inputBlocks_);
+    sortByPortNumber(outputBlocks_);
 }
 
 std::vector<std::string> SubsystemPorts::inputNames() const {
-    return namesOf(inports_);
+    return namesOf(inputBlocks_);
 }
 
 std::vector<std::string> SubsystemPorts::outputNames() const {
-    return namesOf(outports_);
+    return namesOf(outputBlocks_);
 }
 
 void syncSubsystemPorts(const VTQUILL::Block& subsystem) {
     if (!subsystem.isSubsystem())
         return;
     const SubsystemPorts wanted(subsystem);
-    adjustCount(subsystem, VTQUILL::kInPort, wanted.inports().size());
-    adjustCount(subsystem, VTQUILL::kOutPort, wanted.outports().size());
-    layOut(subsystem, static_cast<int>(wanted.inports().size()),
-           static_cast<int>(wanted.outports().size()));
+    adjustCount(subsystem, VTQUILL::kInPort, wanted.inputBlocks().size());
+    adjustCount(subsystem, VTQUILL::kOutPort, wanted.outputBlocks().size());
+    layOut(subsystem, static_cast<int>(wanted.inputBlocks().size()),
+           static_cast<int>(wanted.outputBlocks().size()));
 }
 
 }  // namespace VTDove

@@ -8,6 +8,7 @@
 #include "vtquill/file/FileFormat.h"
 #include "vtquill/file/JsonObjectReader.h"
 #include "vtquill/file/JsonTextParser.h"
+#include "vtquill/file/LegacyNames.h"
 #include "vtquill/file/ModelFileError.h"
 
 namespace VTQUILL::File {
@@ -129,7 +130,7 @@ DocBlock DocumentDecoder::decodeBlock(const JsonValue& value, const JsonPlace& p
     const JsonObjectReader object(value, place, kBlockFields);
     DocBlock b;
     b.id = object.requireId("id");
-    b.type = object.requireName("type");
+    b.type = LegacyNames::blockType(object.requireName("type"));
     b.name = object.requireName("name");
     b.position = object.requirePoint("position");
     b.size = object.requirePoint("size");
@@ -139,7 +140,8 @@ DocBlock DocumentDecoder::decodeBlock(const JsonValue& value, const JsonPlace& p
                               place.field("libraryLinkType"), "library link type");
     b.drawName = object.optionalBool("drawName", true);
     b.masked = object.optionalBool("masked", false);
-    b.parameters = decodeParameters(object.optionalArray("parameters"), place.field("parameters"));
+    b.parameters =
+        decodeParameters(object.optionalArray("parameters"), place.field("parameters"), b.type);
     b.ports =
         decodeItems<DocPort>(object.optionalArray("ports"), place.field("ports"), &decodePort);
     if (const JsonValue* subsystem = object.find("subsystem")) {
@@ -170,20 +172,33 @@ CHARTIX::ChartContent DocumentDecoder::decodeChart(const JsonValue& value, const
     return chart;
 }
 
-QUILL::StringMap DocumentDecoder::decodeParameters(const JsonValue& value, const JsonPlace& place) {
+QUILL::StringMap DocumentDecoder::decodeParameters(const JsonValue& value, const JsonPlace& place,
+                                                   const std::string& blockType) {
     QUILL::StringMap parameters;
     parameters.reserve(value.Size());
+    std::vector<std::string> writtenNames;
     for (rapidjson::SizeType i = 0; i < value.Size(); ++i) {
         const JsonPlace at = place.item(i);
         const JsonValue& pair = value[i];
         if (!pair.IsArray() || pair.Size() != 2 || !pair[0].IsString() || !pair[1].IsString())
             JsonCheck::wrongType(pair, at, "[name, value] (an array of two strings)");
-        std::string name = JsonCheck::asName(pair[0], at.item(0));
-        for (const auto& earlier : parameters) {
-            if (earlier.first == name)
-                throw ModelFileError(at.toString(), "parameter \"" + name + "\" appears twice");
+        std::string written = JsonCheck::asName(pair[0], at.item(0));
+        std::string name = LegacyNames::parameter(blockType, written);
+        for (std::size_t k = 0; k < parameters.size(); ++k) {
+            if (parameters[k].first != name)
+                continue;
+            // An older and a current name of one parameter collide only after the rename, so
+            // the message then shows both as the file wrote them.
+            if (writtenNames[k] == written)
+                throw ModelFileError(at.toString(), "parameter \"" + written + "\" appears twice");
+            throw ModelFileError(at.toString(), "parameter \"" + name + "\" appears twice (as \"" +
+                                                    writtenNames[k] + "\" and \"" + written +
+                                                    "\")");
         }
-        parameters.emplace_back(std::move(name), JsonCheck::asString(pair[1], at.item(1)));
+        std::string text =
+            LegacyNames::parameterValue(blockType, name, JsonCheck::asString(pair[1], at.item(1)));
+        writtenNames.push_back(std::move(written));
+        parameters.emplace_back(std::move(name), std::move(text));
     }
     return parameters;
 }

@@ -9,8 +9,9 @@ namespace VTQUILL::File {
 
 // Turns the text of a model file into a ModelDocument, checking the JSON syntax, the format
 // name and version, every field's presence and type, unknown and repeated fields, empty
-// names and the fixed vocabularies (port kinds, line types, library link types). References
-// between elements are left to DocumentValidator.
+// names and the fixed vocabularies (port kinds, line types, library link types). Older names
+// of block types, parameters and parameter values come out as their current names
+// (LegacyNames). References between elements are left to DocumentValidator.
 //
 // Throws ModelFileError: for bad JSON the place is "line L, column C"; otherwise it is the
 // JSON path of the offending value.
@@ -22,7 +23,8 @@ private:
     static ModelDocument decodeRoot(const JsonValue& root);
     static DocDiagram decodeDiagram(const JsonValue& value, const JsonPlace& place);
     static DocBlock decodeBlock(const JsonValue& value, const JsonPlace& place);
-    static QUILL::StringMap decodeParameters(const JsonValue& value, const JsonPlace& place);
+    static QUILL::StringMap decodeParameters(const JsonValue& value, const JsonPlace& place,
+                                             const std::string& blockType);
     static DocPort decodePort(const JsonValue& value, const JsonPlace& place);
     static DocLine decodeLine(const JsonValue& value, const JsonPlace& place);
     static DocJoint decodeJoint(const JsonValue& value, const JsonPlace& place);

@@ -18,14 +18,14 @@ constexpr double kScopeDrop = 60;
 
 const std::vector<std::pair<const char*, int>>& sources() {
     static const std::vector<std::pair<const char*, int>> types{
-        {"Step", 3}, {"Constant", 2}, {"Sine Wave", 2}};
+        {"Step", 3}, {"Constant", 2}, {"Sine", 2}};
     return types;
 }
 
 const std::vector<std::pair<const char*, int>>& middles() {
     static const std::vector<std::pair<const char*, int>> types{
-        {"Gain", 6},       {"Integrator", 3}, {"Transfer Fcn", 3}, {"Saturation", 2},
-        {"Derivative", 1}, {"Sum", 3},        {"Product", 1},      {"Subsystem", 1}};
+        {"Gain", 6},       {"Integrator", 3}, {"Transfer Function", 3}, {"Saturation", 2},
+        {"Derivative", 1}, {"Sum", 3},        {"Product", 1},           {"Subsystem", 1}};
     return types;
 }
 

@@ -28,7 +28,7 @@ protected:
         b.edit([&] {
             sum.setParameter("Inputs", "+-");
             const VTQUILL::Diagram inner = subsystem.addSubsystemDiagram();
-            innerBlock = inner.addBlock("Inport", "u");
+            innerBlock = inner.addBlock("Input", "u");
             innerBlock.setSize({30, 14});
             return 0;
         });

@@ -11,6 +11,15 @@ using VTDoveTest::LibraryModel;
 
 namespace {
 
+constexpr const char* kStandardTypes[] = {
+    // Maths.
+    "Gain", "Sum", "Product", "Integrator", "Derivative", "Saturation", "Transfer Function",
+    // Sources and sinks.
+    "Constant", "Step", "Sine", "Scope", "Display", "Input", "Output",
+    // Routing, structure and physical blocks.
+    "Mux", "Demux", "Switch", "Subsystem", "MaskedSubsystem", "ConfigurableSubsystem", "Chart",
+    "Resistor", "Capacitor", "Ground"};
+
 std::vector<Port> portsOfKind(const Block& b, const std::string& kind) {
     std::vector<Port> result;
     for (const Port& p : b.getContained()) {
@@ -24,12 +33,7 @@ std::vector<Port> portsOfKind(const Block& b, const std::string& kind) {
 
 TEST(BlockLibraryTest, KnowsTheStandardBlockTypes) {
     const BlockLibrary& lib = BlockLibrary::instance();
-    for (const char* type :
-         {"Gain",     "Sum",      "Product",    "Integrator",      "Derivative",
-          "Constant", "Step",     "Sine Wave",  "Scope",           "Display",
-          "Inport",   "Outport",  "Subsystem",  "MaskedSubsystem", "ConfigurableSubsystem",
-          "Mux",      "Demux",    "Saturation", "Transfer Fcn",    "Switch",
-          "Chart",    "Resistor", "Capacitor",  "Ground"}) {
+    for (const char* type : kStandardTypes) {
         const VTDove::BlockType* t = lib.find(type);
         ASSERT_NE(t, nullptr) << type;
         EXPECT_EQ(t->name, type);
@@ -77,14 +81,21 @@ TEST(BlockLibraryTest, InputsAreSpreadEvenlyAlongTheLeftSide) {
     EXPECT_EQ(outs[1].getPosition(), PARR::GLPoint<double>(5, 30));
 }
 
+TEST(BlockLibraryTest, ASwitchStartsByPassingTheFirstInputWhileTheSecondIsAtLeastTheThreshold) {
+    LibraryModel m;
+    const Block sw = m.add("Switch", "S");
+    EXPECT_EQ(sw.getParameters(),
+              (QUILL::StringMap{{"Threshold", "0"}, {"Criteria", "u2 >= threshold"}}));
+}
+
 TEST(BlockLibraryTest, SourcesHaveOnlyOutputsAndSinksOnlyInputs) {
     LibraryModel m;
-    for (const char* source : {"Constant", "Step", "Sine Wave", "Inport"}) {
+    for (const char* source : {"Constant", "Step", "Sine", "Input"}) {
         const Block b = m.add(source, source);
         EXPECT_TRUE(portsOfKind(b, kInPort).empty()) << source;
         EXPECT_EQ(portsOfKind(b, kOutPort).size(), 1u) << source;
     }
-    for (const char* sink : {"Scope", "Display", "Outport"}) {
+    for (const char* sink : {"Scope", "Display", "Output"}) {
         const Block b = m.add(sink, sink);
         EXPECT_EQ(portsOfKind(b, kInPort).size(), 1u) << sink;
         EXPECT_TRUE(portsOfKind(b, kOutPort).empty()) << sink;
@@ -106,14 +117,14 @@ TEST(BlockLibraryTest, PhysicalBlocksHaveConnectionPorts) {
     EXPECT_TRUE(r.getContained()[1].canConnect(ground.getContained()[0]));
 }
 
-TEST(BlockLibraryTest, ASubsystemGetsAnInnerDiagramWithOneInportAndOneOutport) {
+TEST(BlockLibraryTest, ASubsystemGetsAnInnerDiagramWithOneInputAndOneOutputBlock) {
     LibraryModel m;
     const Block sub = m.add("Subsystem", "Sub");
     ASSERT_TRUE(sub.isSubsystem());
     const Diagram inner = sub.getSubsystemDiagram();
     ASSERT_EQ(inner.getBlocks().size(), 2u);
-    EXPECT_EQ(inner.getBlocks()[0].getType(), "Inport");
-    EXPECT_EQ(inner.getBlocks()[1].getType(), "Outport");
+    EXPECT_EQ(inner.getBlocks()[0].getType(), "Input");
+    EXPECT_EQ(inner.getBlocks()[1].getType(), "Output");
     ASSERT_EQ(inner.getLines().size(), 1u);
     const Segment wire = inner.getLines().front().getSegments().front();
     EXPECT_EQ(wire.getSrcElement(), inner.getBlocks()[0].getContained().front());

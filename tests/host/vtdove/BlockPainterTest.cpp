@@ -45,9 +45,9 @@ TEST(BlockPainterTest, AnIntegratorShowsOneOverS) {
     EXPECT_LT(r.indexOf("drawText 1 @"), r.indexOf("drawText s @"));
 }
 
-TEST(BlockPainterTest, ASineWaveDrawsACurveThatSwingsAboutTheMiddle) {
+TEST(BlockPainterTest, ASineDrawsACurveThatSwingsAboutTheMiddle) {
     LibraryModel m;
-    const Block s = m.add("Sine Wave", "S", {10, 10});
+    const Block s = m.add("Sine", "S", {10, 10});
     RecordingRenderer r;
     paintBlockGraphics(s, r);
     ASSERT_FALSE(r.polylines.empty());

@@ -19,14 +19,14 @@ int countOf(const Block& b, const std::string& kind) {
 
 }  // namespace
 
-TEST(SubsystemPortsTest, AddingInnerInportsAddsInPortsSpreadAlongTheLeftSide) {
+TEST(SubsystemPortsTest, AddingInnerInputBlocksAddsInPortsSpreadAlongTheLeftSide) {
     LibraryModel m;
     const Block sub = m.add("Subsystem", "Sub");
     const Diagram inner = sub.getSubsystemDiagram();
     m.edit([&] {
-        const Block in2 = BlockLibrary::instance().instantiate(inner, "Inport", "In2", {20, 90});
+        const Block in2 = BlockLibrary::instance().instantiate(inner, "Input", "In2", {20, 90});
         in2.setParameter("Port", "2");
-        const Block in3 = BlockLibrary::instance().instantiate(inner, "Inport", "In3", {20, 140});
+        const Block in3 = BlockLibrary::instance().instantiate(inner, "Input", "In3", {20, 140});
         in3.setParameter("Port", "3");
         syncSubsystemPorts(sub);
     });
@@ -40,14 +40,14 @@ TEST(SubsystemPortsTest, AddingInnerInportsAddsInPortsSpreadAlongTheLeftSide) {
               PARR::GLPoint<double>(sub.getSize().x, h / 2));
 }
 
-TEST(SubsystemPortsTest, RemovingAnInnerOutportRemovesTheLastOutPortAndItsConnection) {
+TEST(SubsystemPortsTest, RemovingAnInnerOutputBlockRemovesTheLastOutPortAndItsConnection) {
     LibraryModel m;
     const Block sub = m.add("Subsystem", "Sub");
     const Block scope = m.add("Scope", "Scope", {200, 0});
     const Segment wire = m.connect(sub, scope);
-    const Block outport = sub.getSubsystemDiagram().getBlocks()[1];
+    const Block outputBlock = sub.getSubsystemDiagram().getBlocks()[1];
     m.edit([&] {
-        outport.destroy();
+        outputBlock.destroy();
         syncSubsystemPorts(sub);
     });
     EXPECT_EQ(countOf(sub, kOutPort), 0);
@@ -63,7 +63,7 @@ TEST(SubsystemPortsTest, PortsThatStayKeepTheirSegments) {
     const Port firstIn = LibraryModel::portOf(sub, kInPort);
     m.edit([&] {
         BlockLibrary::instance()
-            .instantiate(sub.getSubsystemDiagram(), "Inport", "In2", {20, 90})
+            .instantiate(sub.getSubsystemDiagram(), "Input", "In2", {20, 90})
             .setParameter("Port", "2");
         syncSubsystemPorts(sub);
     });
@@ -71,15 +71,13 @@ TEST(SubsystemPortsTest, PortsThatStayKeepTheirSegments) {
     EXPECT_EQ(wire.getDstElement(), firstIn);
 }
 
-TEST(SubsystemPortsTest, InportsAreOrderedByTheirPortNumber) {
+TEST(SubsystemPortsTest, InputBlocksAreOrderedByTheirPortNumber) {
     LibraryModel m;
     const Block sub = m.add("Subsystem", "Sub");
     const Diagram inner = sub.getSubsystemDiagram();
     m.edit([&] {
         inner.getBlocks()[0].setParameter("Port", "2");
-        BlockLibrary::instance()
-            .instantiate(inner, "Inport", "First", {})
-            .setParameter("Port", "1");
+        BlockLibrary::instance().instantiate(inner, "Input", "First", {}).setParameter("Port", "1");
     });
     const VTDove::SubsystemPorts ports(sub);
     EXPECT_EQ(ports.inputNames(), (std::vector<std::string>{"First", "In1"}));
