@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "SimulateCommand.h"
 #include "vtquill/file/ModelFileReader.h"
 #include "vtquill/file/ModelFileWriter.h"
 #include "vtquill/file/ModelGenerator.h"
@@ -34,6 +35,8 @@ int ModelTool::run(const CommandLine& line) {
             return roundtrip(line.files[0], line.files[1]);
         case CommandLine::Command::Generate:
             return generate(line.blocks, line.seed, line.files[0]);
+        case CommandLine::Command::Simulate:
+            return SimulateCommand(out_, err_).run(line);
         case CommandLine::Command::Help:
             out_ << CommandLine::usage();
             return 0;

@@ -2,30 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "ModelTool.h"
+#include "VtmodelCall.h"
 
 namespace {
 
 using VTModel::CommandLine;
 
-// The exit status of a vtmodel call, with what it printed.
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome call(const std::vector<std::string>& args) {
-    std::string error;
-    const auto line = CommandLine::parse(args, error);
-    if (!line)
-        return {2, {}, error};
-    std::ostringstream out, err;
-    const int status = VTModel::ModelTool(out, err).run(*line);
-    return {status, out.str(), err.str()};
-}
+using VtmodelTest::call;
+using VtmodelTest::Outcome;
 
 TEST(VtmodelHelp, LongAndShortHelpPrintTheUsageToStandardOutputAndSucceed) {
     for (const char* option : {"--help", "-h"}) {

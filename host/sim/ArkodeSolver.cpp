@@ -1,0 +1,103 @@
+#include "sim/ArkodeSolver.h"
+
+#include <algorithm>
+#include <new>
+
+#include <arkode/arkode_erkstep.h>
+
+namespace VTSIM {
+
+namespace {
+
+// Butcher tables of the fixed-step methods (no embedded error estimate).
+struct FixedTable {
+    int stages;
+    int order;
+    std::vector<double> c, a, b;
+};
+
+FixedTable tableFor(Solver solver) {
+    if (solver == Solver::Euler)
+        return {1, 1, {0.0}, {0.0}, {1.0}};
+    return {4,
+            4,
+            {0.0, 0.5, 0.5, 1.0},
+            {0.0, 0.0, 0.0, 0.0,  //
+             0.5, 0.0, 0.0, 0.0,  //
+             0.0, 0.5, 0.0, 0.0,  //
+             0.0, 0.0, 1.0, 0.0},
+            {1.0 / 6, 1.0 / 3, 1.0 / 3, 1.0 / 6}};
+}
+
+}  // namespace
+
+ArkodeSolver::ArkodeSolver(const SimulationSettings& settings, OdeSystem& system, double t0,
+                           const double* x0)
+    : SundialsSolver(system, x0) {
+    memory_ = ERKStepCreate(&SundialsSolver::derivativesCallback, t0, y_, context_);
+    if (!memory_)
+        throw std::bad_alloc();
+    check(ERKStepSetUserData(memory_, this), "ERKStepSetUserData");
+    check(ERKStepSetErrHandlerFn(memory_, &SundialsSolver::errorCallback, this),
+          "ERKStepSetErrHandlerFn");
+    check(ERKStepSetMaxNumSteps(memory_, -1), "ERKStepSetMaxNumSteps");
+    if (settings.isFixedStep()) {
+        useFixedStepTable(settings.effectiveSolver(), settings.effectiveFixedStep());
+    } else {
+        check(ERKStepSetTableNum(memory_, ARKODE_DORMAND_PRINCE_7_4_5), "ERKStepSetTableNum");
+        check(ERKStepSStolerances(memory_, settings.relTol, settings.absTol),
+              "ERKStepSStolerances");
+        check(ERKStepSetMaxStep(memory_, settings.effectiveMaxStep()), "ERKStepSetMaxStep");
+    }
+    if (system.rootCount() > 0) {
+        check(ERKStepRootInit(memory_, system.rootCount(), &SundialsSolver::rootsCallback),
+              "ERKStepRootInit");
+        check(ERKStepSetNoInactiveRootWarn(memory_), "ERKStepSetNoInactiveRootWarn");
+    }
+}
+
+ArkodeSolver::~ArkodeSolver() {
+    ERKStepFree(&memory_);
+}
+
+void ArkodeSolver::useFixedStepTable(Solver solver, double step) {
+    FixedTable t = tableFor(solver);
+    ARKodeButcherTable table = ARKodeButcherTable_Create(t.stages, t.order, 0, t.c.data(),
+                                                         t.a.data(), t.b.data(), nullptr);
+    if (!table)
+        throw std::bad_alloc();
+    const int flag = ERKStepSetTable(memory_, table);
+    ARKodeButcherTable_Free(table);  // the stepper keeps a copy
+    check(flag, "ERKStepSetTable");
+    check(ERKStepSetFixedStep(memory_, step), "ERKStepSetFixedStep");
+}
+
+double ArkodeSolver::lastStep() const {
+    double h = NAN;
+    ERKStepGetLastStep(memory_, &h);
+    return h;
+}
+
+int ArkodeSolver::setStopTime(double t) {
+    return ERKStepSetStopTime(memory_, t);
+}
+
+int ArkodeSolver::evolve(double stopTime, double& reached) {
+    return ERKStepEvolve(memory_, stopTime, y_, &reached, ARK_ONE_STEP);
+}
+
+int ArkodeSolver::dky(double t, N_Vector out) {
+    return ERKStepGetDky(memory_, t, 0, out);
+}
+
+int ArkodeSolver::rootInfo(int* directions) {
+    return ERKStepGetRootInfo(memory_, directions);
+}
+
+int ArkodeSolver::reinit(double t) {
+    return ERKStepReInit(memory_, &SundialsSolver::derivativesCallback, t, y_);
+}
+
+static_assert(ARK_TSTOP_RETURN == 1 && ARK_ROOT_RETURN == 2);
+
+}  // namespace VTSIM

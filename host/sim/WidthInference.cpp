@@ -1,0 +1,103 @@
+#include "sim/WidthInference.h"
+
+namespace VTSIM {
+
+WidthInference::WidthInference(const std::vector<std::unique_ptr<RuntimeBlock>>& blocks,
+                               const std::vector<std::vector<Driver>>& drivers)
+    : blocks_(blocks),
+      drivers_(drivers),
+      widths_(blocks.size()),
+      known_(blocks.size(), false),
+      failed_(blocks.size(), false) {}
+
+std::vector<std::vector<int>> WidthInference::infer(std::vector<Diagnostic>& diagnostics) {
+    for (;;) {
+        bool progress = false;
+        for (std::size_t b = 0; b < blocks_.size(); ++b) {
+            if (!known_[b] && tryBlock(b, diagnostics))
+                progress = true;
+        }
+        if (!progress && !assumeOne())
+            break;
+    }
+    check(diagnostics);
+    return widths_;
+}
+
+std::vector<int> WidthInference::inputWidths(std::size_t block) const {
+    std::vector<int> widths;
+    for (const Driver& d : drivers_[block]) {
+        if (!d.connected())
+            widths.push_back(1);  // reads the constant 0
+        else
+            widths.push_back(known_[d.block] ? widths_[d.block][d.output] : 0);
+    }
+    return widths;
+}
+
+bool WidthInference::tryBlock(std::size_t b, std::vector<Diagnostic>& diagnostics) {
+    const RuntimeBlock& block = *blocks_[b];
+    std::vector<int> widths;
+    try {
+        widths = block.outputWidths(inputWidths(b));
+    } catch (const WidthError& e) {
+        diagnostics.push_back(
+            Diagnostic::error(block.path() + ": width mismatch: " + e.what(), {block.path()}));
+        failed_[b] = true;
+        widths.assign(block.outputCount(), 1);  // carry on, to find the other faults
+    }
+    if (static_cast<int>(widths.size()) != block.outputCount())
+        return false;
+    widths_[b] = std::move(widths);
+    known_[b] = true;
+    return true;
+}
+
+// Breaks a cycle whose widths wait on each other: a block with states takes the width its
+// parameters give, or else 1.
+bool WidthInference::assumeOne() {
+    std::size_t fallback = blocks_.size();
+    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+        if (known_[b])
+            continue;
+        std::vector<int> widths = blocks_[b]->widthsFromParameters();
+        if (static_cast<int>(widths.size()) == blocks_[b]->outputCount()) {
+            widths_[b] = std::move(widths);
+            known_[b] = true;
+            return true;
+        }
+        if (fallback == blocks_.size())
+            fallback = b;
+    }
+    if (fallback == blocks_.size())
+        return false;
+    widths_[fallback].assign(blocks_[fallback]->outputCount(), 1);
+    known_[fallback] = true;
+    return true;
+}
+
+void WidthInference::check(std::vector<Diagnostic>& diagnostics) const {
+    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+        if (failed_[b])
+            continue;
+        const RuntimeBlock& block = *blocks_[b];
+        std::vector<int> widths;
+        try {
+            widths = block.outputWidths(inputWidths(b));
+        } catch (const WidthError& e) {
+            diagnostics.push_back(
+                Diagnostic::error(block.path() + ": width mismatch: " + e.what(), {block.path()}));
+            continue;
+        }
+        for (std::size_t k = 0; k < widths.size() && k < widths_[b].size(); ++k) {
+            if (widths[k] != widths_[b][k])
+                diagnostics.push_back(Diagnostic::error(
+                    block.path() + ": width mismatch: output " + std::to_string(k + 1) +
+                        " has width " + std::to_string(widths_[b][k]) +
+                        " in its loop but its inputs give " + std::to_string(widths[k]),
+                    {block.path()}));
+        }
+    }
+}
+
+}  // namespace VTSIM

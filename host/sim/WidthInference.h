@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+#include "sim/Diagnostic.h"
+#include "sim/RuntimeBlock.h"
+#include "sim/SignalResolver.h"
+
+namespace VTSIM {
+
+// Gives every block output its width: from sources forward through each block's width rule,
+// breaking feedback cycles with the widths blocks with states know from their parameters;
+// then checks every block against its final input widths.
+class WidthInference {
+public:
+    WidthInference(const std::vector<std::unique_ptr<RuntimeBlock>>& blocks,
+                   const std::vector<std::vector<Driver>>& drivers);
+    // widths[b][k]: the width of output k of block b. Mismatches are errors naming the block.
+    std::vector<std::vector<int>> infer(std::vector<Diagnostic>& diagnostics);
+
+private:
+    std::vector<int> inputWidths(std::size_t block) const;
+    bool tryBlock(std::size_t block, std::vector<Diagnostic>& diagnostics);
+    bool assumeOne();
+    void check(std::vector<Diagnostic>& diagnostics) const;
+
+    const std::vector<std::unique_ptr<RuntimeBlock>>& blocks_;
+    const std::vector<std::vector<Driver>>& drivers_;
+    std::vector<std::vector<int>> widths_;
+    std::vector<bool> known_;
+    std::vector<bool> failed_;
+};
+
+}  // namespace VTSIM

@@ -1,0 +1,26 @@
+#include "sim/blocks/GainBlock.h"
+
+namespace VTSIM {
+
+GainBlock::GainBlock(std::string path, std::vector<double> gain)
+    : RuntimeBlock(std::move(path), 1, 1), gain_(std::move(gain)) {}
+
+std::vector<int> GainBlock::outputWidths(const std::vector<int>& w) const {
+    if (w[0] == 0)
+        return {};
+    return {commonWidth({static_cast<int>(gain_.size()), w[0]}, "the gain and its input")};
+}
+
+void GainBlock::output(EvalState& s) const {
+    double* y = out(s);
+    const int w = outputs[0].width;
+    if (w == 1) {
+        y[0] = gain_[0] * s.signals[inputs[0].offset];
+        return;
+    }
+    const bool scalarGain = gain_.size() == 1;
+    for (int i = 0; i < w; ++i)
+        y[i] = gain_[scalarGain ? 0 : i] * in(s, 0, i);
+}
+
+}  // namespace VTSIM

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "sim/RuntimeBlock.h"
+
+namespace VTSIM {
+
+// y = gain .* u, element-wise; a scalar gain or a scalar input is expanded.
+class GainBlock : public RuntimeBlock {
+public:
+    GainBlock(std::string path, std::vector<double> gain);
+    std::vector<int> outputWidths(const std::vector<int>& inputWidths) const override;
+    void output(EvalState& s) const override;
+
+private:
+    std::vector<double> gain_;
+};
+
+}  // namespace VTSIM
