@@ -21,6 +21,13 @@ public:
 
     Factory getFactory() const;
     const std::string& getName() const;
+    // The run settings the model holds, key -> value text, in canonical order
+    // (SimulationSettingsValidator::keys()); empty when every setting is at its default.
+    const QUILL::StringMap& getSimulationSettings() const;
+    // Replaces the run settings with `settings` (any order; kept in canonical order). Needs
+    // an open transaction. Throws QUILL::Exception, changing nothing, for an unknown key, a
+    // key given twice or a value SimulationSettingsValidator refuses.
+    void setSimulationSettings(const QUILL::StringMap& settings) const;
     // The top-level diagrams, in creation order.
     QUILL::Sequence<Diagram> getDiagrams() const;
     Model getRootDeviant() const { return Model(QUILL::Model::getRootDeviant()); }

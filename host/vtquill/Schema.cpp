@@ -15,6 +15,7 @@ const Schema& Schema::get() {
         auto& r = QUILL::TypeRegistry::instance();
         QUILL::Type& model = r.define("VTQUILL.Model");
         const auto& modelName = model.addAttribute("name", ValueKind::String);
+        const auto& simulation = model.addAttribute("simulation", ValueKind::StringMap);
         QUILL::Type& diagram = r.define("VTQUILL.Diagram", &base.diagram);
         QUILL::Type& block = r.define("VTQUILL.Block", &base.graphNode);
         const auto& blockName = block.addAttribute("name", ValueKind::String);
@@ -43,11 +44,11 @@ const Schema& Schema::get() {
         const auto& text = annotation.addAttribute("text", ValueKind::String);
         const auto& clickFcn = annotation.addAttribute("useTextAsClickFcn", ValueKind::Bool);
         QUILL::Deviant::addCommitHook(&Topology::removeOrphanTerminators);
-        return Schema{model,       diagram,    block,    port,       line,           segment,
-                      joint,       terminator, label,    annotation, modelName,      blockName,
-                      blockType,   link,       drawName, masked,     parameters,     portType,
-                      orientation, portNumber, lineType, lineLabel,  terminatorType, location,
-                      flipped,     text,       clickFcn};
+        return Schema{model,     diagram,     block,      port,       line,      segment,
+                      joint,     terminator,  label,      annotation, modelName, simulation,
+                      blockName, blockType,   link,       drawName,   masked,    parameters,
+                      portType,  orientation, portNumber, lineType,   lineLabel, terminatorType,
+                      location,  flipped,     text,       clickFcn};
     }();
     return schema;
 }

@@ -24,6 +24,9 @@ struct Schema {
     const QUILL::Type& annotation;
 
     const QUILL::Attribute& modelName;
+    // The run settings, key -> value text in canonical order (SimulationSettingsValidator);
+    // empty: every setting at its default.
+    const QUILL::Attribute& modelSimulation;
     const QUILL::Attribute& blockName;
     const QUILL::Attribute& blockType;
     const QUILL::Attribute& libraryLinkType;  // "None", "Default", "Modified", "Disabled"

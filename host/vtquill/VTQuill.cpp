@@ -1,6 +1,7 @@
 #include "vtquill/VTQuill.h"
 
 #include "quill/Transaction.h"
+#include "vtquill/SimulationSettingsValidator.h"
 
 namespace VTQUILL {
 
@@ -54,6 +55,15 @@ Factory Model::getFactory() const {
 
 const std::string& Model::getName() const {
     return getModelObject().get<std::string>(Schema::get().modelName);
+}
+
+const QUILL::StringMap& Model::getSimulationSettings() const {
+    return getModelObject().get<QUILL::StringMap>(Schema::get().modelSimulation);
+}
+
+void Model::setSimulationSettings(const QUILL::StringMap& settings) const {
+    getModelObject().set(Schema::get().modelSimulation,
+                         SimulationSettingsValidator::canonical(settings));
 }
 
 QUILL::Sequence<Diagram> Model::getDiagrams() const {

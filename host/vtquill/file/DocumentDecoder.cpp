@@ -5,17 +5,19 @@
 #include <rapidjson/error/en.h>
 
 #include "vtquill/Schema.h"
+#include "vtquill/SimulationSettingsValidator.h"
 #include "vtquill/file/FileFormat.h"
 #include "vtquill/file/JsonObjectReader.h"
 #include "vtquill/file/JsonTextParser.h"
 #include "vtquill/file/LegacyNames.h"
 #include "vtquill/file/ModelFileError.h"
+#include "vtquill/file/NumberText.h"
 
 namespace VTQUILL::File {
 
 namespace {
 
-constexpr const char* kRootFields[] = {"format", "version", "name", "diagrams"};
+constexpr const char* kRootFields[] = {"format", "version", "name", "simulation", "diagrams"};
 constexpr const char* kDiagramFields[] = {"id", "name", "blocks", "lines", "annotations"};
 constexpr const char* kBlockFields[] = {
     "id",       "type",   "name",       "position", "size",      "libraryLinkType",
@@ -104,12 +106,40 @@ ModelDocument DocumentDecoder::decodeRoot(const JsonValue& root) {
     }
     ModelDocument doc;
     doc.name = object.requireName("name");
+    if (const JsonValue* simulation = object.find("simulation"))
+        doc.simulation = decodeSimulation(*simulation, place.field("simulation"));
     const JsonPlace diagrams = place.field("diagrams");
     doc.diagrams = decodeItems<DocDiagram>(JsonCheck::asArray(object.require("diagrams"), diagrams),
                                            diagrams, &decodeDiagram);
     if (doc.diagrams.empty())
         throw ModelFileError("diagrams", "a model needs at least one diagram");
     return doc;
+}
+
+QUILL::StringMap DocumentDecoder::decodeSimulation(const JsonValue& value, const JsonPlace& place) {
+    using Settings = SimulationSettingsValidator;
+    const JsonObjectReader object(value, place, Settings::keys());
+    QUILL::StringMap settings;
+    // Walking the keys rather than the members gives the canonical order whatever the file's.
+    for (const char* key : Settings::keys()) {
+        const JsonValue* setting = object.find(key);
+        if (!setting)
+            continue;
+        const JsonPlace at = place.field(key);
+        std::string text;
+        if (Settings::isNumberKey(key)) {
+            const double number = JsonCheck::asNumber(*setting, at);
+            if (std::string problem = Settings::numberProblem(number); !problem.empty())
+                throw ModelFileError(at.toString(), std::move(problem));
+            NumberText::append(text, number);
+        } else {
+            text = JsonCheck::asString(*setting, at);
+            if (std::string problem = Settings::solverProblem(text); !problem.empty())
+                throw ModelFileError(at.toString(), std::move(problem));
+        }
+        settings.emplace_back(key, std::move(text));
+    }
+    return settings;
 }
 
 DocDiagram DocumentDecoder::decodeDiagram(const JsonValue& value, const JsonPlace& place) {

@@ -9,7 +9,8 @@ namespace VTQUILL::File {
 
 // Turns the text of a model file into a ModelDocument, checking the JSON syntax, the format
 // name and version, every field's presence and type, unknown and repeated fields, empty
-// names and the fixed vocabularies (port kinds, line types, library link types). Older names
+// names, the fixed vocabularies (port kinds, line types, library link types) and the run
+// settings (SimulationSettingsValidator: numbers greater than 0, known solvers). Older names
 // of block types, parameters and parameter values come out as their current names
 // (LegacyNames). References between elements are left to DocumentValidator.
 //
@@ -21,6 +22,7 @@ public:
 
 private:
     static ModelDocument decodeRoot(const JsonValue& root);
+    static QUILL::StringMap decodeSimulation(const JsonValue& value, const JsonPlace& place);
     static DocDiagram decodeDiagram(const JsonValue& value, const JsonPlace& place);
     static DocBlock decodeBlock(const JsonValue& value, const JsonPlace& place);
     static QUILL::StringMap decodeParameters(const JsonValue& value, const JsonPlace& place,

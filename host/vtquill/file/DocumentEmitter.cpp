@@ -4,6 +4,7 @@
 
 #include <rapidjson/writer.h>
 
+#include "vtquill/SimulationSettingsValidator.h"
 #include "vtquill/file/CoordinateRange.h"
 #include "vtquill/file/FileFormat.h"
 #include "vtquill/file/ModelFileError.h"
@@ -78,6 +79,11 @@ std::string DocumentEmitter::emit(const ModelDocument& doc) {
     e.string(doc.name, "name");
     out += ',';
     e.newline(1);
+    if (!doc.simulation.empty()) {
+        e.simulation(doc.simulation);
+        out += ',';
+        e.newline(1);
+    }
     e.array("diagrams", doc.diagrams.size(), 1,
             [&](std::size_t i) { e.diagram(doc.diagrams[i], below({}, Kind::Diagram, i)); });
     out += "\n}\n";
@@ -100,6 +106,32 @@ void DocumentEmitter::array(const char* name, std::size_t count, int depth, F em
     }
     newline(depth);
     out_ += ']';
+}
+
+// The run settings on one line, in the order the document keeps them (canonical). Numbers go
+// through NumberText, so a text the repository accepted in another spelling ("1.0", "1e1")
+// is saved in the one the reader gives back.
+void DocumentEmitter::simulation(const QUILL::StringMap& settings) {
+    using Settings = SimulationSettingsValidator;
+    key("simulation");
+    out_ += '{';
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        const auto& [name, text] = settings[i];
+        const std::string place = "simulation." + name;
+        if (Settings::rank(name) == Settings::keys().size())
+            throw ModelFileError(place, "cannot be saved: unknown simulation setting");
+        if (std::string problem = Settings::valueProblem(name, text); !problem.empty())
+            throw ModelFileError(place, "cannot be saved: " + problem);
+        if (i > 0)
+            out_ += ", ";
+        key(name.c_str());
+        if (Settings::isNumberKey(name)) {
+            NumberText::append(out_, *Settings::readNumber(text));
+        } else {
+            string(text, place.c_str());
+        }
+    }
+    out_ += '}';
 }
 
 void DocumentEmitter::diagram(const DocDiagram& d, const ElementLocation& at) {

@@ -13,7 +13,8 @@ namespace VTQUILL::File {
 // the same bytes.
 //
 // Throws ModelFileError naming the element's field when a number is outside CoordinateRange
-// (the reader would refuse the file) or a text is not valid UTF-8 (JSON cannot hold it).
+// (the reader would refuse the file) or a text is not valid UTF-8 (JSON cannot hold it), and
+// naming the setting for a run setting the reader would refuse.
 class DocumentEmitter {
 public:
     static std::string emit(const ModelDocument& doc);
@@ -21,6 +22,9 @@ public:
 private:
     explicit DocumentEmitter(std::string& out) : out_(out) {}
 
+    // "simulation": {...} on one line. Throws ModelFileError naming the setting
+    // ("simulation.relTol") for an unknown key or a value the reader would refuse.
+    void simulation(const QUILL::StringMap& settings);
     void diagram(const DocDiagram& d, const ElementLocation& at);
     void block(const DocBlock& b, const ElementLocation& at);
     void port(const DocPort& p, const ElementLocation& at);

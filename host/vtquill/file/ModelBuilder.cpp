@@ -43,6 +43,8 @@ QUILL::ImmutableClassObject ModelBuilder::object(QUILL::ObjectId id) const {
 
 void ModelBuilder::populate() {
     model_.getModelObject().set(Schema::get().modelName, doc_.name);
+    if (!doc_.simulation.empty())
+        model_.setSimulationSettings(doc_.simulation);
     const std::vector<bool> owned = ownedDiagrams(doc_);
     for (std::size_t d = 0; d < doc_.diagrams.size(); ++d) {
         if (owned[d])

@@ -119,6 +119,9 @@ struct DocDiagram {
 
 struct ModelDocument {
     std::string name;
+    // The run settings, key -> value text in canonical order (SimulationSettingsValidator);
+    // numbers spelled as NumberText spells them. Empty: the file has no "simulation" member.
+    QUILL::StringMap simulation;
     // Top-level diagrams and the inner diagrams of subsystem blocks alike; a diagram that no
     // block names as its subsystem is a top-level diagram.
     std::vector<DocDiagram> diagrams;

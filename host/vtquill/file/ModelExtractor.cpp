@@ -32,6 +32,7 @@ ModelDocument ModelExtractor::extract(const VTQUILL::Model& model) {
     ModelExtractor extractor(model.getDeviant());
     ModelDocument doc;
     doc.name = model.getName();
+    doc.simulation = model.getSimulationSettings();
     // Depth first with an explicit stack: subsystems may nest deeper than the call stack.
     std::vector<QUILL::ObjectId> stack;
     extractor.forEachChild(extractor.state(model.getDeviant().getModelObject()), [&](Object o) {
