@@ -12,6 +12,10 @@ public:
                  const double* x0);
     ~ArkodeSolver() override;
 
+    // Fixed steps land on `stopTime` by shortening the last one (never by interpolation).
+    StepEnd step(double stopTime, double& t) override;
+    void restart(double t, const double* x) override;
+
 protected:
     const char* name() const override { return "the ARKODE integrator"; }
     int setStopTime(double t) override;
@@ -25,6 +29,9 @@ private:
     void useFixedStepTable(Solver solver, double step);
 
     void* memory_ = nullptr;
+    double fixedStep_ = 0;  // 0: variable steps
+    double stepInUse_ = 0;  // the fixed step the stepper holds now
+    double current_ = 0;    // the time the last step reached
 };
 
 }  // namespace VTSIM

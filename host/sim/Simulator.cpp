@@ -13,6 +13,7 @@ namespace {
 
 // Events that keep changing modes at one instant without end are a model fault.
 constexpr int kMaxModeIterations = 100;
+constexpr const char* kNotFinite = "produced a value that is not a finite number";
 
 std::string timeText(double t) {
     std::ostringstream out;
@@ -154,6 +155,18 @@ int Simulator::derivatives(double t, const double* x, double* dx) {
     state_.dx = dx;
     for (RuntimeBlock* block : model_.dynamicBlocks)
         block->derivatives(state_);
+    if (!state_.fault &&
+        !std::all_of(dx, dx + model_.stateCount, [](double v) { return std::isfinite(v); })) {
+        // Blame the first block whose output is not finite, else the block whose state it is.
+        state_.fault = firstNotFinite();
+        for (const RuntimeBlock* block : model_.dynamicBlocks) {
+            const double* own = dx + block->stateOffset;
+            if (!state_.fault && !std::all_of(own, own + block->stateCount(),
+                                              [](double v) { return std::isfinite(v); }))
+                state_.fault = block;
+        }
+        state_.faultReason = kNotFinite;
+    }
     return state_.fault ? -1 : 0;
 }
 
@@ -167,14 +180,20 @@ int Simulator::roots(double t, const double* x, double* g) {
 void Simulator::checkValues(double t) const {
     if (state_.fault)
         failAt(*state_.fault, state_.faultReason, t);
+    if (const RuntimeBlock* block = firstNotFinite())
+        failAt(*block, kNotFinite, t);
+}
+
+const RuntimeBlock* Simulator::firstNotFinite() const {
     for (const RuntimeBlock* block : model_.outputBlocks) {
         for (const Slice& out : block->outputs) {
             for (int i = 0; i < out.width; ++i) {
                 if (!std::isfinite(signals_[out.offset + i]))
-                    failAt(*block, "produced a value that is not a finite number", t);
+                    return block;
             }
         }
     }
+    return nullptr;
 }
 
 void Simulator::log(double t, bool requested) {

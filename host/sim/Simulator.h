@@ -52,6 +52,8 @@ private:
     void updateModes(const int* crossed);
     void computeOutputs(double t, const double* x);
     void checkValues(double t) const;
+    // The first block, in execution order, with an output that is not a finite number.
+    const RuntimeBlock* firstNotFinite() const;
     void log(double t, bool requested);
     void acceptStep();
     double nextTimeEvent() const;

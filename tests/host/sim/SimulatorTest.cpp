@@ -182,6 +182,41 @@ TEST(Simulator, RequestedOutputTimesAreMultiplesOfTheStepAndTheStopTime) {
         EXPECT_NEAR(values[i], times[i], 1e-12);  // rk4 integrates a ramp exactly
 }
 
+TEST(Simulator, TheLastFixedStepIsShortenedToLandOnTheStopTime) {
+    SimModelBuilder m;
+    auto ramp = m.add("Integrator", "R");
+    m.wire(m.add("Constant", "C"), ramp);
+    m.wire(ramp, m.add("Scope", "S"));
+    SimulationSettings settings = tight(Solver::Euler, 1.1);
+    settings.fixedStep = 0.25;
+    auto run = m.run(settings);
+    std::vector<double> times;
+    for (std::size_t i = 0; i < run.results->size(); ++i)
+        times.push_back(run.results->time(i));
+    EXPECT_EQ(times, (std::vector<double>{0, 0.25, 0.5, 0.75, 1, 1.1}));
+    EXPECT_NEAR(run.last("m/S:1"), 1.1, 1e-12);  // euler integrates a constant exactly
+}
+
+TEST(Simulator, AValueThatIsNotFiniteStopsTheRunAtTheBlockThatMadeIt) {
+    SimModelBuilder m;
+    auto x = m.add("Integrator", "X", {{"InitialCondition", "1"}});
+    auto square = m.add("Product", "Square", {{"Inputs", "**"}});
+    m.fan(x, {{square, 1}, {square, 2}});
+    m.wire(square, x);  // x' = x^2 blows up at t = 1
+    m.wire(m.add("Gain", "Huge", {{"Gain", "1e300"}}), m.add("Scope", "S"));
+    try {
+        m.run(tight(Solver::Dopri5, 2));
+        FAIL() << "the run went on";
+    } catch (const VTSIM::SimulationError& e) {
+        ASSERT_EQ(e.diagnostics().size(), 1u);
+        const auto& blocks = e.diagnostics()[0].blocks;
+        EXPECT_TRUE(blocks == std::vector<std::string>{"m/Square"} ||
+                    blocks == std::vector<std::string>{"m/X"})
+            << e.what();
+        EXPECT_GT(e.diagnostics()[0].time, 0.9) << e.what();
+    }
+}
+
 TEST(Simulator, AStoppedRunKeepsWhatItLogged) {
     SimModelBuilder m;
     auto ramp = m.add("Integrator", "R");
