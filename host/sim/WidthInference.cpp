@@ -35,17 +35,26 @@ std::vector<int> WidthInference::inputWidths(std::size_t block) const {
     return widths;
 }
 
-bool WidthInference::tryBlock(std::size_t b, std::vector<Diagnostic>& diagnostics) {
+std::optional<std::vector<int>> WidthInference::widthsOf(
+    std::size_t b, std::vector<Diagnostic>& diagnostics) const {
     const RuntimeBlock& block = *blocks_[b];
-    std::vector<int> widths;
     try {
-        widths = block.outputWidths(inputWidths(b));
+        return block.outputWidths(inputWidths(b));
     } catch (const WidthError& e) {
         diagnostics.push_back(
             Diagnostic::error(block.path() + ": width mismatch: " + e.what(), {block.path()}));
-        failed_[b] = true;
-        widths.assign(block.outputCount(), 1);  // carry on, to find the other faults
+        return std::nullopt;
     }
+}
+
+bool WidthInference::tryBlock(std::size_t b, std::vector<Diagnostic>& diagnostics) {
+    const RuntimeBlock& block = *blocks_[b];
+    std::optional<std::vector<int>> found = widthsOf(b, diagnostics);
+    if (!found) {
+        failed_[b] = true;
+        found.emplace(block.outputCount(), 1);  // carry on, to find the other faults
+    }
+    std::vector<int>& widths = *found;
     if (static_cast<int>(widths.size()) != block.outputCount())
         return false;
     widths_[b] = std::move(widths);
@@ -81,14 +90,10 @@ void WidthInference::check(std::vector<Diagnostic>& diagnostics) const {
         if (failed_[b])
             continue;
         const RuntimeBlock& block = *blocks_[b];
-        std::vector<int> widths;
-        try {
-            widths = block.outputWidths(inputWidths(b));
-        } catch (const WidthError& e) {
-            diagnostics.push_back(
-                Diagnostic::error(block.path() + ": width mismatch: " + e.what(), {block.path()}));
+        const std::optional<std::vector<int>> found = widthsOf(b, diagnostics);
+        if (!found)
             continue;
-        }
+        const std::vector<int>& widths = *found;
         for (std::size_t k = 0; k < widths.size() && k < widths_[b].size(); ++k) {
             if (widths[k] != widths_[b][k])
                 diagnostics.push_back(Diagnostic::error(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "sim/Diagnostic.h"
@@ -20,6 +21,10 @@ public:
 
 private:
     std::vector<int> inputWidths(std::size_t block) const;
+    // The block's output widths for the present input widths; nothing (and an error) when
+    // they do not fit it.
+    std::optional<std::vector<int>> widthsOf(std::size_t block,
+                                             std::vector<Diagnostic>& diagnostics) const;
     bool tryBlock(std::size_t block, std::vector<Diagnostic>& diagnostics);
     bool assumeOne();
     void check(std::vector<Diagnostic>& diagnostics) const;
