@@ -114,23 +114,26 @@ bool usesVariable(const std::string& text, TextSpan span) {
     return VectorSyntax::find(text, kPolynomialVariable, span) != std::string::npos;
 }
 
-// The bound on the degree of `text` in s, evaluating exponents that do not use s.
+// The value of the exponent `operand` of `text` when it is a number that does not use s;
+// nullopt otherwise (the expansion reports a fault where it lies, in the whole text).
+std::optional<double> exponentValue(const std::string& text, TextSpan operand,
+                                    const ParameterScope& scope) {
+    if (operand.size() == 0 || usesVariable(text, operand))
+        return std::nullopt;
+    try {
+        const Vector value =
+            ExpressionEvaluator::evaluate(text.substr(operand.begin, operand.size()), scope);
+        if (value.size() == 1)
+            return value.front();
+    } catch (const ParameterError&) {
+    }
+    return std::nullopt;
+}
+
 int degreeBound(const std::string& text, const ParameterScope& scope) {
-    return PolynomialDegreeBound::of(text, kPolynomialVariable,
-                                     [&](TextSpan operand) -> std::optional<double> {
-                                         if (operand.size() == 0 || usesVariable(text, operand))
-                                             return std::nullopt;
-                                         try {
-                                             const Vector value = ExpressionEvaluator::evaluate(
-                                                 text.substr(operand.begin, operand.size()), scope);
-                                             if (value.size() == 1)
-                                                 return value.front();
-                                         } catch (const ParameterError&) {
-                                             // The expansion reports the fault where it lies, in
-                                             // the whole text.
-                                         }
-                                         return std::nullopt;
-                                     });
+    return PolynomialDegreeBound::of(text, kPolynomialVariable, [&](TextSpan operand) {
+        return exponentValue(text, operand, scope);
+    });
 }
 
 // The expansion of a text that uses s: a scalar expression, sampled by PolynomialFit.
@@ -171,7 +174,8 @@ Vector ExpressionEvaluator::evaluate(const std::string& text, const ParameterSco
 
 Vector ExpressionEvaluator::polynomial(const std::string& text, const ParameterScope& scope) {
     VectorSyntax::check(text);
-    if (usesVariable(text, {0, text.size()}))
+    // A mask parameter named s is a name like any other: the text is then coefficients.
+    if (usesVariable(text, {0, text.size()}) && !scope.lookup(std::string(kPolynomialVariable)))
         return withoutLeadingZeros(expandInVariable(text, scope));
     const Vector coefficients = evaluate(text, scope);
     if (coefficients.empty())

@@ -31,7 +31,8 @@ public:
     // Polynomial coefficients in descending powers of s: either a coefficient vector / number
     // (`[0.05 1]`, `1`, `K`), or an expression polynomial in the name `s` (`0.05*s+1`,
     // `(s+3)*(s+3)`, `s^2+2*z*w*s+w^2` with z, w mask names), expanded (see PolynomialFit).
-    // In such a text s is always the variable, even where a mask defines a parameter s.
+    // s is the variable unless a mask around defines a parameter s, which then is a name like
+    // any other (and the text is a coefficient vector).
     // Leading zero coefficients are removed ([0 1 2] -> [1 2]; all zero -> [0]). Throws
     // ParameterError like evaluate(), and for a text that is not a polynomial in s (`1/s`,
     // `s^0.5`, `sin(s)`: "not a polynomial in s") or has no coefficients ("no coefficients").

@@ -188,6 +188,10 @@ void VectorExpression::resolve(Variable& variable) {
     if (name.front() == '.' || (name.front() >= '0' && name.front() <= '9'))
         fail(positionOf(name), "malformed number \"" + name + "\"");
     std::optional<Vector> value = resolve_(name);
+    // A '$' comes from a vector in brackets that muParser read together with a name
+    // beside it ("K[1 2]").
+    if (!value && name.find('$') != std::string::npos)
+        fail(positionOf(name), "missing operator next to a vector in brackets");
     if (!value)
         fail(positionOf(name), "unknown name \"" + name + "\"");
     variable.value = std::move(*value);

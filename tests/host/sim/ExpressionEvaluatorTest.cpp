@@ -106,6 +106,7 @@ TEST(ExpressionEvaluatorFaults, FaultsNameTheCulpritAndPointAtIt) {
     EXPECT_EQ(faultOf("[1 2").reason, "unclosed \"[\"");
     EXPECT_EQ(faultOf("(1+2))").position, 5u);
     EXPECT_EQ(faultOf("[1,,2]").reason, "empty element");
+    EXPECT_EQ(faultOf("1 + K[1 2]").reason, "missing operator next to a vector in brackets");
 }
 
 TEST(ExpressionEvaluatorFaults, MessageNamesBlockParameterTextAndCharacter) {
@@ -145,11 +146,12 @@ TEST(ExpressionEvaluatorPolynomials, ExpressionsInSExpandExactly) {
 }
 
 TEST(ExpressionEvaluatorPolynomials, CoefficientVectorsLoseTheirLeadingZeros) {
-    const auto scope = maskWith({{"K", "[0 2 4]"}});
+    const auto scope = maskWith({{"K", "[0 2 4]"}, {"s", "[0 5]"}});
     const ParameterScope& top = *ParameterScope::top();
     EXPECT_EQ(ExpressionEvaluator::polynomial("[0.05 1]", top), (Vector{0.05, 1}));
     EXPECT_EQ(ExpressionEvaluator::polynomial("1", top), (Vector{1}));
     EXPECT_EQ(ExpressionEvaluator::polynomial("K", *scope), (Vector{2, 4}));
+    EXPECT_EQ(ExpressionEvaluator::polynomial("s", *scope), (Vector{5}));  // the mask's s
     EXPECT_EQ(ExpressionEvaluator::polynomial("[0 0 1 2]", top), (Vector{1, 2}));
     EXPECT_EQ(ExpressionEvaluator::polynomial("[0 0]", top), (Vector{0}));
     EXPECT_EQ(polynomialFaultOf("[]", top).reason, "no coefficients");
