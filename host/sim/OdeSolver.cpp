@@ -2,6 +2,7 @@
 
 #include "sim/ArkodeSolver.h"
 #include "sim/CvodeSolver.h"
+#include "sim/FixedStepSolver.h"
 
 namespace VTSIM {
 
@@ -11,9 +12,14 @@ std::unique_ptr<OdeSolver> OdeSolver::make(const SimulationSettings& settings, O
         case Solver::Bdf:
         case Solver::Adams:
             return std::make_unique<CvodeSolver>(settings, system, t0, x0);
-        default:
-            return std::make_unique<ArkodeSolver>(settings, system, t0, x0);
+        case Solver::Rk4:
+        case Solver::Euler:
+            return std::make_unique<FixedStepSolver>(settings, system, t0, x0);
+        case Solver::Auto:
+        case Solver::Dopri5:
+            break;
     }
+    return std::make_unique<ArkodeSolver>(settings, system, t0, x0);
 }
 
 }  // namespace VTSIM

@@ -32,7 +32,8 @@ Simulator::Simulator(CompiledModel& model, SimulationSettings settings, Simulati
       control_(control),
       signals_(model.signalCount, 0.0),
       x_(std::max(model.stateCount, 1), 0.0),
-      row_(model.columnSignals.size(), 0.0) {
+      row_(model.columnSignals.size(), 0.0),
+      outputsState_(model.stateCount, 0.0) {
     state_.signals = signals_.data();
 }
 
@@ -137,6 +138,7 @@ void Simulator::updateModes(const int* crossed) {
         }
         if (!changed)
             return;
+        outputsCurrent_ = false;
         computeOutputs(t_, x_.data());
     }
     throw SimulationError(Diagnostic::error(
@@ -146,6 +148,14 @@ void Simulator::updateModes(const int* crossed) {
 void Simulator::computeOutputs(double t, const double* x) {
     state_.t = t;
     state_.x = x;
+    // Solvers often evaluate the derivatives at the very point the run asks for next (a step's
+    // end); the outputs are then in the buffer already.
+    if (outputsCurrent_ && t == outputsTime_ &&
+        std::equal(x, x + model_.stateCount, outputsState_.begin()))
+        return;
+    outputsCurrent_ = true;
+    outputsTime_ = t;
+    std::copy_n(x, model_.stateCount, outputsState_.begin());
     for (RuntimeBlock* block : model_.outputBlocks)
         block->output(state_);
 }
@@ -185,6 +195,13 @@ void Simulator::checkValues(double t) const {
 }
 
 const RuntimeBlock* Simulator::firstNotFinite() const {
+    // The sum of finite values is finite unless it overflows: one pass without branches
+    // clears the common case, and only a sum that is not finite looks block by block.
+    double sum = 0;
+    for (const double v : signals_)
+        sum += v * 0.0;  // NaN for inf and NaN, 0 otherwise: no overflow
+    if (sum == 0)
+        return nullptr;
     for (const RuntimeBlock* block : model_.outputBlocks) {
         for (const Slice& out : block->outputs) {
             for (int i = 0; i < out.width; ++i) {

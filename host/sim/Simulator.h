@@ -75,6 +75,10 @@ private:
     std::size_t nextEvent_ = 0;
     std::size_t steps_ = 0;
     std::vector<int> crossed_;
+    // The point the signal buffer's outputs were last computed at (modes unchanged since).
+    bool outputsCurrent_ = false;
+    double outputsTime_ = 0;
+    std::vector<double> outputsState_;
 };
 
 }  // namespace VTSIM

@@ -8,17 +8,33 @@ WidthInference::WidthInference(const std::vector<std::unique_ptr<RuntimeBlock>>&
       drivers_(drivers),
       widths_(blocks.size()),
       known_(blocks.size(), false),
-      failed_(blocks.size(), false) {}
-
-std::vector<std::vector<int>> WidthInference::infer(std::vector<Diagnostic>& diagnostics) {
-    for (;;) {
-        bool progress = false;
-        for (std::size_t b = 0; b < blocks_.size(); ++b) {
-            if (!known_[b] && tryBlock(b, diagnostics))
-                progress = true;
+      failed_(blocks.size(), false),
+      consumers_(blocks.size()) {
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        for (const Driver& d : drivers[b]) {
+            if (d.connected())
+                consumers_[d.block].push_back(b);
         }
-        if (!progress && !assumeOne())
+    }
+}
+
+// A work list: a block is tried again only when one of its drivers got its widths, so each
+// line is followed a bounded number of times whatever the model's size.
+std::vector<std::vector<int>> WidthInference::infer(std::vector<Diagnostic>& diagnostics) {
+    std::vector<std::size_t> pending;
+    for (std::size_t b = blocks_.size(); b-- > 0;)
+        pending.push_back(b);
+    for (;;) {
+        while (!pending.empty()) {
+            const std::size_t b = pending.back();
+            pending.pop_back();
+            if (!known_[b] && tryBlock(b, diagnostics))
+                pending.insert(pending.end(), consumers_[b].begin(), consumers_[b].end());
+        }
+        const std::optional<std::size_t> assumed = assumeOne();
+        if (!assumed)
             break;
+        pending.insert(pending.end(), consumers_[*assumed].begin(), consumers_[*assumed].end());
     }
     check(diagnostics);
     return widths_;
@@ -63,26 +79,29 @@ bool WidthInference::tryBlock(std::size_t b, std::vector<Diagnostic>& diagnostic
 }
 
 // Breaks a cycle whose widths wait on each other: a block with states takes the width its
-// parameters give, or else 1.
-bool WidthInference::assumeOne() {
-    std::size_t fallback = blocks_.size();
-    for (std::size_t b = 0; b < blocks_.size(); ++b) {
+// parameters give, or else (no such block left) the first waiting block takes 1. Blocks never
+// lose their widths, so each scan goes on from where the last one stopped.
+std::optional<std::size_t> WidthInference::assumeOne() {
+    for (; statefulScan_ < blocks_.size(); ++statefulScan_) {
+        const std::size_t b = statefulScan_;
         if (known_[b])
             continue;
         std::vector<int> widths = blocks_[b]->widthsFromParameters();
         if (static_cast<int>(widths.size()) == blocks_[b]->outputCount()) {
             widths_[b] = std::move(widths);
             known_[b] = true;
-            return true;
+            return b;
         }
-        if (fallback == blocks_.size())
-            fallback = b;
     }
-    if (fallback == blocks_.size())
-        return false;
-    widths_[fallback].assign(blocks_[fallback]->outputCount(), 1);
-    known_[fallback] = true;
-    return true;
+    for (; fallbackScan_ < blocks_.size(); ++fallbackScan_) {
+        const std::size_t b = fallbackScan_;
+        if (known_[b])
+            continue;
+        widths_[b].assign(blocks_[b]->outputCount(), 1);
+        known_[b] = true;
+        return b;
+    }
+    return std::nullopt;
 }
 
 void WidthInference::check(std::vector<Diagnostic>& diagnostics) const {

@@ -26,7 +26,7 @@ private:
     std::optional<std::vector<int>> widthsOf(std::size_t block,
                                              std::vector<Diagnostic>& diagnostics) const;
     bool tryBlock(std::size_t block, std::vector<Diagnostic>& diagnostics);
-    bool assumeOne();
+    std::optional<std::size_t> assumeOne();
     void check(std::vector<Diagnostic>& diagnostics) const;
 
     const std::vector<std::unique_ptr<RuntimeBlock>>& blocks_;
@@ -34,6 +34,9 @@ private:
     std::vector<std::vector<int>> widths_;
     std::vector<bool> known_;
     std::vector<bool> failed_;
+    std::vector<std::vector<std::size_t>> consumers_;  // consumers_[b]: blocks b feeds
+    std::size_t statefulScan_ = 0;
+    std::size_t fallbackScan_ = 0;
 };
 
 }  // namespace VTSIM

@@ -49,6 +49,10 @@ void IntegratorBlock::initialStates(double* x) const {
 }
 
 void IntegratorBlock::output(EvalState& s) const {
+    if (outputs[0].width == 1) {
+        s.signals[outputs[0].offset] = s.x[stateOffset];
+        return;
+    }
     std::copy_n(s.x + stateOffset, outputs[0].width, out(s));
 }
 

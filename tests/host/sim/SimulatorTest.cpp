@@ -182,6 +182,49 @@ TEST(Simulator, RequestedOutputTimesAreMultiplesOfTheStepAndTheStopTime) {
         EXPECT_NEAR(values[i], times[i], 1e-12);  // rk4 integrates a ramp exactly
 }
 
+// x' = -x from 1: the error at t = 1 against e^-1 for a fixed step.
+double decayError(Solver solver, double step) {
+    SimModelBuilder m;
+    auto x = m.add("Integrator", "X", {{"InitialCondition", "1"}});
+    auto k = m.add("Gain", "K", {{"Gain", "-1"}});
+    m.fan(x, {{k, 1}, {m.add("Scope", "S"), 1}});
+    m.wire(k, x);
+    SimulationSettings settings = tight(solver, 1);
+    settings.fixedStep = step;
+    return std::abs(m.run(settings).last("m/S:1") - std::exp(-1.0));
+}
+
+TEST(Simulator, FixedStepMethodsConvergeAtTheirOrder) {
+    const double rk4 = decayError(Solver::Rk4, 0.1) / decayError(Solver::Rk4, 0.05);
+    EXPECT_GT(rk4, 14.5);  // halving the step divides the error by 2^4
+    EXPECT_LT(rk4, 17.5);
+    const double euler = decayError(Solver::Euler, 0.01) / decayError(Solver::Euler, 0.005);
+    EXPECT_GT(euler, 1.9);
+    EXPECT_LT(euler, 2.1);
+}
+
+TEST(Simulator, AFixedStepSolverLocatesASwitchEventInsideAStep) {
+    SimModelBuilder m;
+    auto ramp = m.add("Integrator", "Ramp");
+    auto sw = m.add("Switch", "Sw", {{"Threshold", "0.25"}});
+    m.wire(m.add("Constant", "One"), ramp);
+    m.wire(m.add("Constant", "High", {{"Value", "5"}}), sw, 1, 1);
+    m.wire(ramp, sw, 1, 2);
+    m.wire(m.add("Constant", "Low", {{"Value", "-5"}}), sw, 1, 3);
+    m.wire(sw, m.add("Scope", "S"));
+    SimulationSettings settings = tight(Solver::Rk4, 1);
+    settings.fixedStep = 0.1;
+    auto run = m.run(settings);
+    const auto& r = *run.results;
+    std::size_t first = 0;
+    while (first < r.size() && r.value(0, first) != 5)
+        ++first;
+    ASSERT_LT(first, r.size());
+    EXPECT_NEAR(r.time(first), 0.25, 1e-12);
+    EXPECT_EQ(r.value(0, first - 1), -5);
+    EXPECT_NEAR(r.time(first + 1), 0.35, 1e-12);  // the fixed steps go on from the event
+}
+
 TEST(Simulator, TheLastFixedStepIsShortenedToLandOnTheStopTime) {
     SimModelBuilder m;
     auto ramp = m.add("Integrator", "R");
