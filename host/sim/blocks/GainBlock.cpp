@@ -11,13 +11,20 @@ std::vector<int> GainBlock::outputWidths(const std::vector<int>& w) const {
     return {commonWidth({static_cast<int>(gain_.size()), w[0]}, "the gain and its input")};
 }
 
+void GainBlock::configure() {
+    scalar_ = outputs[0].width == 1;
+    in_ = inputs[0].offset;
+    out_ = outputs[0].offset;
+    k_ = gain_[0];
+}
+
 void GainBlock::output(EvalState& s) const {
-    double* y = out(s);
-    const int w = outputs[0].width;
-    if (w == 1) {
-        y[0] = gain_[0] * s.signals[inputs[0].offset];
+    if (scalar_) {
+        s.signals[out_] = k_ * s.signals[in_];
         return;
     }
+    double* y = out(s);
+    const int w = outputs[0].width;
     const bool scalarGain = gain_.size() == 1;
     for (int i = 0; i < w; ++i)
         y[i] = gain_[scalarGain ? 0 : i] * in(s, 0, i);

@@ -33,6 +33,9 @@ std::vector<int> IntegratorBlock::widthsFromParameters() const {
 
 void IntegratorBlock::configure() {
     hold_.assign(outputs[0].width, Hold::Free);
+    plainScalar_ = outputs[0].width == 1 && !limited();
+    in_ = inputs[0].offset;
+    out_ = outputs[0].offset;
 }
 
 double IntegratorBlock::upper(int i) const {
@@ -49,8 +52,8 @@ void IntegratorBlock::initialStates(double* x) const {
 }
 
 void IntegratorBlock::output(EvalState& s) const {
-    if (outputs[0].width == 1) {
-        s.signals[outputs[0].offset] = s.x[stateOffset];
+    if (plainScalar_) {
+        s.signals[out_] = s.x[stateOffset];
         return;
     }
     std::copy_n(s.x + stateOffset, outputs[0].width, out(s));
@@ -58,6 +61,10 @@ void IntegratorBlock::output(EvalState& s) const {
 
 void IntegratorBlock::derivatives(EvalState& s) const {
     const int w = outputs[0].width;
+    if (plainScalar_) {
+        s.dx[stateOffset] = s.signals[in_];
+        return;
+    }
     for (int i = 0; i < w; ++i)
         s.dx[stateOffset + i] = hold_.empty() || hold_[i] == Hold::Free ? in(s, 0, i) : 0.0;
 }

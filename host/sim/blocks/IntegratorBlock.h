@@ -39,6 +39,9 @@ private:
     std::optional<std::vector<double>> upper_;
     std::optional<std::vector<double>> lower_;
     std::vector<Hold> hold_;
+    // The scalar integrator without limits, read without going through the slices.
+    bool plainScalar_ = false;
+    int in_ = 0, out_ = 0;
 };
 
 }  // namespace VTSIM

@@ -12,7 +12,20 @@ std::vector<int> SumBlock::outputWidths(const std::vector<int>& w) const {
     return {common};
 }
 
+void SumBlock::configure() {
+    scalarPair_ = outputs[0].width == 1 && inputCount() == 2;
+    in0_ = scalarPair_ ? inputs[0].offset : 0;
+    in1_ = scalarPair_ ? inputs[1].offset : 0;
+    out_ = outputs[0].offset;
+    sign0_ = signs_[0];
+    sign1_ = scalarPair_ ? signs_[1] : 0;
+}
+
 void SumBlock::output(EvalState& s) const {
+    if (scalarPair_) {
+        s.signals[out_] = sign0_ * s.signals[in0_] + sign1_ * s.signals[in1_];
+        return;
+    }
     double* y = out(s);
     const int w = outputs[0].width;
     const int n = inputCount();
