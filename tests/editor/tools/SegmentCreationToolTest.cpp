@@ -135,4 +135,53 @@ TEST_F(BranchCreationTest, APressOnASegmentWithoutControlStartsNoSegment) {
     EXPECT_FALSE(third.getEdge().isValid());
 }
 
+// An output wired to an input on a block to its right, as the router leaves it: right from the
+// output, down at x = 85, right into the input.
+class RouteIntoAnInputFromAboveTest : public ::testing::Test {
+protected:
+    // Drags the route's corner at the output's stem (45, 10) by `delta`.
+    void dragStemCorner(const Point& delta) { view.drag({45, 10}, Point{45, 10} + delta); }
+
+    QApplication& app = TestSupport::qtApplication();
+    TestSupport::BlockDiagramBuilder b;
+    VTQUILL::Block left = b.block("Left", {0, 0, 40, 20});
+    VTQUILL::Port leftIn = b.port(left, VTQUILL::kInPort, {0, 10}, 180);
+    VTQUILL::Port out = b.port(left, VTQUILL::kOutPort, {40, 10}, 0);
+    VTQUILL::Port in = b.port(b.block("Right", {140, 0, 40, 40}), VTQUILL::kInPort, {0, 20}, 180);
+    VTQUILL::Segment wire = b.edit([&] {
+        VTQUILL::Segment s = b.diagram().addLine(VTQUILL::kSignalLine).addSegment();
+        s.setSrcElement(out);
+        s.setDstElement(in);
+        s.setPath({{85, 10}, {85, 20}});
+        return s;
+    });
+    ModuleEditor view{b.diagram()};
+};
+
+// Regression: the gesture property reported "a diagonal leg" after this sequence. Dragging the
+// stem corner onto the input's position, then once more by less than the damping, leaves a
+// route that reaches the input from above through the point where the input sits; the
+// clean-up after a branch drops that point as a vertex on the input, so the route's last leg
+// runs from (140, 10) straight down to the input. The check had measured that leg against the
+// input's stem (125, 20), which the line is not drawn through.
+TEST_F(RouteIntoAnInputFromAboveTest, ABranchOffItKeepsEveryDrawnLegAxisParallel) {
+    dragStemCorner({95, 10});
+    dragStemCorner({-4, -4});
+    ASSERT_EQ(wire.getPath(), (PARR::Path{{140, 10}, {140, 20}}));
+
+    view.drag({92.5, 10}, view.centreOf(leftIn), PARR::ControlModifier);
+
+    const VTQUILL::Segment branch = leftIn.getEdge();
+    ASSERT_TRUE(branch.isValid());
+    const VTQUILL::SolderJoint joint(branch.getSrcElement());
+    ASSERT_TRUE(joint.isValid());
+    // The branch and the feed both leave the first joint (93, 10) towards -x: they are merged
+    // up to where the feed ends, at the output.
+    EXPECT_EQ(joint.getPosition(), (Point{40, 10}));
+    const VTQUILL::Segment intoInput = in.getEdge();
+    EXPECT_EQ(intoInput.getSrcElement(), joint);
+    EXPECT_EQ(ToolTest::drawnPolyline(intoInput), (PARR::Path{{40, 10}, {140, 10}, {140, 20}}));
+    EXPECT_TRUE(ToolTest::isWellFormed(intoInput.getContainer()));
+}
+
 }  // namespace
