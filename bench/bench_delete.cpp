@@ -112,8 +112,8 @@ void deleteAndUndo(benchmark::State& state, OpenDiagram& open,
         state.SkipWithError("the undo did not bring the blocks back");
 }
 
-// What the user selects with Select All: the diagram's own elements (blocks, annotations);
-// every line end at a block becomes a free end.
+// What the user selects with Select All: every element of the diagram (blocks, annotations
+// and the segments of every line), so the delete leaves an empty diagram.
 void selectAllAndDelete(benchmark::State& state, Half timed) {
     OpenDiagram open;
     open.view.editor().selectAll();

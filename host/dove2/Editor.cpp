@@ -164,10 +164,20 @@ bool Editor::select(const QUILL::ImmutableClassObject& element, bool extend) {
 }
 
 void Editor::selectAll() {
-    if (!diagram_.isValid())
-        return;
-    for (const QUILL::ImmutableClassObject& child : diagram_.getContained())
+    if (diagram_.isValid())
+        selectAllInside(diagram_);
+}
+
+// What the user can click lies at any depth of containment (a line holds the segments that are
+// drawn and clicked, not the line itself), so the walk goes as deep as the glyphs do: through
+// every diagram element, never into a nested diagram (Graphics::populate).
+void Editor::selectAllInside(const QUILL::ImmutableClassObject& container) {
+    for (const QUILL::ImmutableClassObject& child : container.getContained()) {
+        if (!ImmutableDiagramElement(child).isValid())
+            continue;
         select(child, true);
+        selectAllInside(child);
+    }
 }
 
 void Editor::clearSelection() {

@@ -121,7 +121,9 @@ public:
     // Selects the glyph of `element` (extending the selection when `extend`, else replacing
     // it); false when the element has no selectable glyph.
     bool select(const QUILL::ImmutableClassObject& element, bool extend = false);
-    // Selects every selectable glyph of the diagram's own elements.
+    // Adds to the selection every selectable glyph of the diagram's elements at any depth of
+    // containment (the elements the graphics show: a line's segments as well as the blocks,
+    // nothing inside a nested diagram), containers before what they hold.
     void selectAll();
     void clearSelection();
 
@@ -174,6 +176,7 @@ public:
 
 private:
     void releaseDiagram();
+    void selectAllInside(const QUILL::ImmutableClassObject& container);
     void reportFailure(const PARR::ErrorHolder& errors, const std::string& what);
 
     Diagram diagram_;

@@ -1,5 +1,7 @@
 #include "dove2/Graphics.h"
 
+#include <utility>
+
 #include "dove2/DI.h"
 #include "dove2/GlyphFactory.h"
 #include "dove2/GraphNode.h"
@@ -66,8 +68,14 @@ void Graphics::invalidateGlyph(const QUILL::ImmutableClassObject& element) {
 
 void Graphics::onCommit(const QUILL::ReportOfChanges<>& report) {
     // Deleted first: a container's glyph may be replaced by one made for a created element.
-    for (const QUILL::ImmutableClassObject& object : report.getDeleted())
-        destroyGlyph(object.getObjectId());
+    // Their roots leave the scene together: a deletion of most of a large diagram would
+    // otherwise search the scene's lists once per glyph.
+    std::vector<PARR::Holder<ROOK2::Node>> deletedRoots;
+    for (const QUILL::ImmutableClassObject& object : report.getDeleted()) {
+        if (PARR::Holder<ROOK2::Node> root = releaseGlyph(object.getObjectId()))
+            deletedRoots.push_back(std::move(root));
+    }
+    scene_.removeNodes(deletedRoots);
     for (const QUILL::ImmutableClassObject& object : report.getCreated()) {
         if (isShown(object))
             makeGlyph(object);
@@ -181,17 +189,22 @@ void Graphics::refreshLayoutRects(const QUILL::ImmutableClassObject& object) {
 }
 
 void Graphics::destroyGlyph(QUILL::ObjectId id) {
+    if (const PARR::Holder<ROOK2::Node> root = releaseGlyph(id))
+        root->remove();
+}
+
+PARR::Holder<ROOK2::Node> Graphics::releaseGlyph(QUILL::ObjectId id) {
     auto it = glyphs_.find(id);
     if (it == glyphs_.end())
-        return;
+        return {};
     const PARR::Holder<Glyph> glyph = it->second;
     glyphs_.erase(it);
-    if (const PARR::Holder<ROOK2::Node> root = glyph->getRoot()) {
-        if (root->getEventHandler() == glyph.get())
-            root->setEventHandler(nullptr);
-        if (!root->isRemoved())
-            root->remove();
-    }
+    PARR::Holder<ROOK2::Node> root = glyph->getRoot();
+    if (!root)
+        return {};
+    if (root->getEventHandler() == glyph.get())
+        root->setEventHandler(nullptr);
+    return root->isRemoved() ? PARR::Holder<ROOK2::Node>() : root;
 }
 
 void Graphics::detachChildrenOf(QUILL::ObjectId id) {

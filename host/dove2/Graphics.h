@@ -77,6 +77,9 @@ private:
                              std::unordered_set<QUILL::ObjectId>& updated);
     void refreshLayoutRects(const QUILL::ImmutableClassObject& object);
     void destroyGlyph(QUILL::ObjectId id);
+    // Forgets the glyph of `id` and returns its root, still in the scene, for the caller to
+    // remove; empty when there is no such glyph or its root is gone already.
+    PARR::Holder<ROOK2::Node> releaseGlyph(QUILL::ObjectId id);
     void detachChildrenOf(QUILL::ObjectId id);
     void reattachChildrenOf(QUILL::ObjectId id);
     void destroyAll();

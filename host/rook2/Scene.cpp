@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "rook2/EventHandler.h"
 #include "rook2/TextNode.h"
@@ -19,6 +20,15 @@ bool drawsSomething(const PARR::GLRect<double>& r) {
 double scaleOf(const PARR::Transform& t) {
     const double s = std::sqrt(std::abs(t.determinant()));
     return s > 0.0 ? s : 1.0;
+}
+
+// Whether `node` or one of its ancestors is in `set`.
+bool isUnderAnyOf(const Node* node, const std::unordered_set<const Node*>& set) {
+    for (; node; node = node->getParent()) {
+        if (set.count(node))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -53,6 +63,49 @@ void Scene::addTopLevel(Node& node) {
         node.attachTo(this);
 }
 
+void Scene::removeNodes(const std::vector<PARR::Holder<Node>>& nodes) {
+    std::unordered_set<const Node*> going;
+    for (const PARR::Holder<Node>& node : nodes) {
+        if (node && !node->removed_ && node->scene_ == this)
+            going.insert(node.get());
+        else if (node && !node->removed_)
+            node->remove();
+    }
+    // A node under another that goes stays under it and leaves with it; only the topmost
+    // leave their lists of siblings.
+    std::unordered_set<const Node*> topmost;
+    std::vector<PARR::Holder<Node>> leaving;
+    for (const PARR::Holder<Node>& node : nodes) {
+        if (node && going.count(node.get()) && !isUnderAnyOf(node->parent_, going) &&
+            topmost.insert(node.get()).second)
+            leaving.push_back(node);
+    }
+    if (leaving.empty())
+        return;
+    // Read while the parents still lead up to the nodes that leave.
+    std::erase_if(selection_,
+                  [&topmost](const Node* selected) { return isUnderAnyOf(selected, topmost); });
+    std::vector<std::vector<PARR::Holder<Node>>*> lists;
+    for (const PARR::Holder<Node>& node : leaving)
+        lists.push_back(&node->siblings());
+    std::sort(lists.begin(), lists.end());
+    lists.erase(std::unique(lists.begin(), lists.end()), lists.end());
+    for (std::vector<PARR::Holder<Node>>* list : lists)
+        std::erase_if(*list,
+                      [&topmost](const PARR::Holder<Node>& n) { return topmost.count(n.get()); });
+    // Cleared however the loop ends: the change is told to listeners, which may throw.
+    removingMany_ = true;
+    const struct Clear {
+        bool& flag;
+        ~Clear() { flag = false; }
+    } clear{removingMany_};
+    for (const PARR::Holder<Node>& node : leaving) {
+        node->parent_ = nullptr;
+        node->attachTo(nullptr);
+        node->markRemoved();
+    }
+}
+
 void Scene::nodeEntering(Node& node) {
     ++nodeCount_;
     // A node that comes after every other one (a new glyph, the children a new glyph brings,
@@ -74,7 +127,9 @@ void Scene::nodeLeaving(Node& node) {
     markDirty(node);
     index_.erase(node);
     node.slot_.queued = false;
-    std::erase(selection_, &node);
+    // Only selected nodes are listed, and removeNodes takes its own out in one pass.
+    if (node.selected_ && !removingMany_)
+        std::erase(selection_, &node);
     if (grabNode_ && *grabNode_ == &node) {
         grab_ = nullptr;
         grabNode_.reset();

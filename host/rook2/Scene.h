@@ -48,6 +48,12 @@ public:
         return addNode(PARR::Holder<T>(new T(std::forward<Args>(args)...)));
     }
     const std::vector<PARR::Holder<Node>>& getTopLevelNodes() const { return topLevel_; }
+    // Does Node::remove for each of `nodes` that is not removed yet, those of this scene in one
+    // pass over each list of siblings and one over the selection: k nodes of a scene of n go
+    // in O(n + k), where one by one they would cost O(k * n). A node under another of them
+    // stays its child, as when the one above is removed first. The nodes left, and the
+    // selected ones among them, keep their order.
+    void removeNodes(const std::vector<PARR::Holder<Node>>& nodes);
     // Number of nodes in the scene, at every depth.
     std::size_t nodeCount() const { return nodeCount_; }
     // The box holding everything visible that the scene draws; empty for an empty scene.
@@ -162,6 +168,9 @@ private:
     std::shared_ptr<Node*> grabNode_;
     double hitTolerance_ = 3.0;
     bool changeSignalled_ = false;
+    // While removeNodes runs: the selection is brought up to date in one pass, not by each
+    // node as it leaves.
+    bool removingMany_ = false;
     WREN::Emitter<Node*> selectionChanged_;
     WREN::Emitter<TextNode*> textEditRequest_;
     WREN::Emitter<Scene*> changed_;

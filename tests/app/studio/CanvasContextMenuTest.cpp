@@ -154,5 +154,6 @@ TEST_F(CanvasContextMenuTest, RightClickingEmptyCanvasOffersPasteSelectAllAndFit
 
     choose({400, 400}, "Select All");
 
-    EXPECT_EQ(selectedNames(), (std::vector<std::string>{"P", "Q", "Sub"}));
+    EXPECT_EQ(selectedNames(), (std::vector<std::string>{"P", "Q", "Sub", "line"}))
+        << "the wire's segment too";
 }

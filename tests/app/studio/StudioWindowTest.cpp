@@ -30,6 +30,7 @@
 #include "support/BlockDiagramBuilder.h"
 #include "tessel/WarningService.h"
 #include "vtquill/file/ModelFileReader.h"
+#include "vtquill/file/ModelFileWriter.h"
 
 namespace {
 
@@ -278,6 +279,44 @@ TEST_F(StudioWindowTest, SelectAllAndDeleteFromTheEditMenuRemoveTheBlocks) {
     EXPECT_EQ(window->editActions().undo()->text(), "Undo Delete");
     window->editActions().undo()->trigger();
     EXPECT_FALSE(topDiagram(*model).getBlocks().empty());
+}
+
+// Keys go where a user's would: to the canvas, through the window's shortcuts.
+TEST_F(StudioWindowTest, ControlADeleteLeavesAnEmptyCanvasAndControlZTheSameFileTextAsBefore) {
+    OpenModel* model = open(StudioTest::examplePath("pid_loop.vtm"));
+    ASSERT_NE(model, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    canvas()->setFocus();
+    const VTQUILL::Diagram diagram = topDiagram(*model);
+    std::size_t segments = 0;
+    for (const VTQUILL::Line& line : diagram.getLines())
+        segments += line.getSegments().size();
+    ASSERT_GT(segments, 0u);
+    const std::string saved = VTQUILL::File::ModelFileWriter::toText(model->root);
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(canvas(), key, modifiers);
+        StudioTest::processEvents();
+    };
+    const auto ink = [this] {
+        const QRectF shown(QPointF(0, 0), canvas()->viewportSize());
+        return StudioTest::inkInside(canvas()->grab().toImage(), shown);
+    };
+    ASSERT_GT(ink(), 0) << "the diagram shows";
+
+    press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(editor()->getSelection().size(),
+              diagram.getBlocks().size() + diagram.getAnnotations().size() + segments);
+    press(Qt::Key_Delete);
+
+    EXPECT_TRUE(diagram.getContained().empty());
+    EXPECT_EQ(editor()->getScene()->nodeCount(), 0u) << "nothing is left to draw";
+    EXPECT_EQ(ink(), 0) << "a blank canvas";
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+
+    EXPECT_EQ(VTQUILL::File::ModelFileWriter::toText(model->root), saved);
+    EXPECT_FALSE(model->isDirty());
 }
 
 TEST_F(StudioWindowTest, ABlockDiagramOpensInTheModulesEditorAndDeleteLeavesItsLinesFreeEnded) {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "EditorTestModel.h"
 #include "dove2/Graphics.h"
 #include "harbor/Studio.h"
+#include "quill/Transaction.h"
 #include "rook2/BaseToolConstructor.h"
 #include "rook2/Node.h"
 #include "rook2/ResizeControls.h"
@@ -161,6 +164,23 @@ TEST_F(EditorTest, SelectionIsReadAsDiagramElementsInSelectionOrder) {
     EXPECT_EQ(editor->getSelection().size(), 3u);
     editor->clearSelection();
     EXPECT_TRUE(editor->getSelection().empty());
+}
+
+TEST_F(EditorTest, SelectAllReachesElementsHeldByOthersButNotANestedDiagram) {
+    QUILL::Transaction transaction(m.model);
+    const VTQUILL::Line line = m.top.addLine(VTQUILL::kSignalLine);
+    const VTQUILL::Segment segment = line.addSegment();
+    transaction.commit();
+
+    editor->selectAll();
+
+    std::vector<QUILL::ObjectId> selected;
+    for (const DOVE2::DiagramElement& element : editor->getSelection())
+        selected.push_back(element.getObjectId());
+    EXPECT_EQ(selected, (std::vector<QUILL::ObjectId>{m.a.getObjectId(), m.b.getObjectId(),
+                                                      m.sub.getObjectId(), line.getObjectId(),
+                                                      segment.getObjectId()}))
+        << "containers first; C lies in the subsystem's own diagram";
 }
 
 TEST_F(EditorTest, AGenericBlockShowsResizeHandlesWhileSelected) {
