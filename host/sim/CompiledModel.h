@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sim/Diagnostic.h"
+#include "sim/EvaluationPlan.h"
 #include "sim/RuntimeBlock.h"
 
 namespace VTSIM {
@@ -29,6 +30,9 @@ struct CompiledModel {
     std::vector<int> columnSignals;
 
     std::vector<Diagnostic> warnings;
+
+    // How a run evaluates the blocks above (built last, from them).
+    EvaluationPlan plan;
 };
 
 }  // namespace VTSIM

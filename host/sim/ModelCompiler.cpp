@@ -1,9 +1,11 @@
 #include "sim/ModelCompiler.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "sim/BlockFactory.h"
 #include "sim/BlockParameters.h"
+#include "sim/EvaluationPlan.h"
 #include "sim/ExecutionOrder.h"
 #include "sim/WidthInference.h"
 
@@ -32,14 +34,13 @@ std::vector<std::unique_ptr<RuntimeBlock>> makeBlocks(const FlatModel& flat,
     return blocks;
 }
 
-// Signals, states and zero crossings, block by block in execution order. Slot 0 of the signal
-// buffer stays 0 for inputs that nothing drives.
-void layOut(CompiledModel& compiled, const std::vector<std::vector<Driver>>& drivers,
-            const std::vector<std::vector<int>>& widths, const std::vector<int>& order,
-            std::vector<std::unique_ptr<RuntimeBlock>>& blocks) {
-    std::vector<std::vector<int>> outputOffsets(blocks.size());
+// Gives each block's outputs their ranges of the signal buffer, block by block in `order` (slot
+// 0 stays 0 for inputs that nothing drives), and each input the range of the output driving it.
+void assignSignals(CompiledModel& compiled, const std::vector<std::vector<Driver>>& drivers,
+                   const std::vector<std::vector<int>>& widths, const std::vector<int>& order,
+                   std::vector<std::unique_ptr<RuntimeBlock>>& blocks) {
     int signals = 1;
-    for (std::size_t b = 0; b < blocks.size(); ++b) {
+    for (const int b : order) {
         for (std::size_t k = 0; k < widths[b].size(); ++k) {
             blocks[b]->outputs[k] = {signals, widths[b][k]};
             signals += widths[b][k];
@@ -52,6 +53,12 @@ void layOut(CompiledModel& compiled, const std::vector<std::vector<Driver>>& dri
         }
     }
     compiled.signalCount = signals;
+}
+
+// States and zero crossings, block by block in execution order, and the lists of blocks the run
+// visits.
+void configureBlocks(CompiledModel& compiled, const std::vector<int>& order,
+                     std::vector<std::unique_ptr<RuntimeBlock>>& blocks) {
     for (const int b : order) {
         RuntimeBlock* block = blocks[b].get();
         block->configure();
@@ -72,6 +79,27 @@ void layOut(CompiledModel& compiled, const std::vector<std::vector<Driver>>& dri
     std::sort(compiled.timeEvents.begin(), compiled.timeEvents.end());
     compiled.timeEvents.erase(std::unique(compiled.timeEvents.begin(), compiled.timeEvents.end()),
                               compiled.timeEvents.end());
+}
+
+// The layout the run reads: signals first in execution order, to configure the blocks and learn
+// which of them run in batches; then again in the order the run evaluates them, so that each
+// batch writes one contiguous range (a block's configuration depends only on its ranges, and
+// configuring it again takes the new ones).
+void layOut(CompiledModel& compiled, const std::vector<std::vector<Driver>>& drivers,
+            const std::vector<std::vector<int>>& widths, const std::vector<int>& order,
+            std::vector<std::unique_ptr<RuntimeBlock>>& blocks) {
+    assignSignals(compiled, drivers, widths, order, blocks);
+    configureBlocks(compiled, order, blocks);
+    std::unordered_map<const RuntimeBlock*, int> indexOf;
+    for (std::size_t b = 0; b < blocks.size(); ++b)
+        indexOf.emplace(blocks[b].get(), static_cast<int>(b));
+    std::vector<int> evaluation;
+    for (const RuntimeBlock* block :
+         EvaluationPlan::evaluationOrder(compiled.outputBlocks, compiled.signalCount))
+        evaluation.push_back(indexOf.at(block));
+    assignSignals(compiled, drivers, widths, evaluation, blocks);
+    for (const int b : order)
+        blocks[b]->configure();
 }
 
 void addColumns(CompiledModel& compiled, const std::string& name, const Slice& slice) {
@@ -129,6 +157,8 @@ std::unique_ptr<CompiledModel> ModelCompiler::compile(const VTQUILL::Model& mode
     for (const int b : order)
         compiled->blocks.push_back(std::move(blocks[b]));
     compiled->warnings = std::move(diagnostics);
+    compiled->plan =
+        EvaluationPlan(compiled->outputBlocks, compiled->dynamicBlocks, compiled->signalCount);
     return compiled;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "sim/ScalarForm.h"
 
 namespace VTSIM {
 
@@ -87,6 +90,13 @@ public:
     }
     // After each accepted step, with the outputs at that step.
     virtual void acceptStep(const EvalState& /*s*/) {}
+
+    // --- Batched evaluation (see EvaluationPlan), once configured.
+    // The block's one output as a scalar form, when `output` computes just that.
+    virtual std::optional<ScalarForm> scalarForm() const { return std::nullopt; }
+    // For a block with one state whose derivative is one signal, that signal's offset, when
+    // `derivatives` computes just that.
+    virtual std::optional<int> derivativeSignal() const { return std::nullopt; }
 
     // Reads element `i` of input `k` (an input of width 1 is expanded).
     double in(const EvalState& s, int k, int i) const {

@@ -1,9 +1,13 @@
 #include "sim/Simulator.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <sstream>
 
+#include "sim/FiniteCheck.h"
 #include "sim/RunControl.h"
 #include "sim/SimulationResults.h"
 
@@ -35,6 +39,7 @@ Simulator::Simulator(CompiledModel& model, SimulationSettings settings, Simulati
       row_(model.columnSignals.size(), 0.0),
       outputsState_(model.stateCount, 0.0) {
     state_.signals = signals_.data();
+    model_.plan.bindSignals(signals_.data());
 }
 
 Simulator::~Simulator() = default;
@@ -149,24 +154,26 @@ void Simulator::computeOutputs(double t, const double* x) {
     state_.t = t;
     state_.x = x;
     // Solvers often evaluate the derivatives at the very point the run asks for next (a step's
-    // end); the outputs are then in the buffer already.
-    if (outputsCurrent_ && t == outputsTime_ &&
-        std::equal(x, x + model_.stateCount, outputsState_.begin()))
+    // end); the outputs are then in the buffer already. The states they were computed from are
+    // kept aside, or found among the outputs when the integrators' outputs hold them all. Bits
+    // are compared: -0 is not 0 to every block.
+    const std::optional<int> mirror = model_.plan.stateMirror();
+    const double* computedFrom = mirror ? signals_.data() + *mirror : outputsState_.data();
+    const std::size_t bytes = sizeof(double) * static_cast<std::size_t>(model_.stateCount);
+    if (outputsCurrent_ && t == outputsTime_ && std::memcmp(x, computedFrom, bytes) == 0)
         return;
     outputsCurrent_ = true;
     outputsTime_ = t;
-    std::copy_n(x, model_.stateCount, outputsState_.begin());
-    for (RuntimeBlock* block : model_.outputBlocks)
-        block->output(state_);
+    if (!mirror)
+        std::memcpy(outputsState_.data(), x, bytes);
+    model_.plan.outputs(state_);
 }
 
 int Simulator::derivatives(double t, const double* x, double* dx) {
     computeOutputs(t, x);
     state_.dx = dx;
-    for (RuntimeBlock* block : model_.dynamicBlocks)
-        block->derivatives(state_);
-    if (!state_.fault &&
-        !std::all_of(dx, dx + model_.stateCount, [](double v) { return std::isfinite(v); })) {
+    const bool finite = model_.plan.derivatives(state_);
+    if (!state_.fault && !finite) {
         // Blame the first block whose output is not finite, else the block whose state it is.
         state_.fault = firstNotFinite();
         for (const RuntimeBlock* block : model_.dynamicBlocks) {
@@ -195,12 +202,8 @@ void Simulator::checkValues(double t) const {
 }
 
 const RuntimeBlock* Simulator::firstNotFinite() const {
-    // The sum of finite values is finite unless it overflows: one pass without branches
-    // clears the common case, and only a sum that is not finite looks block by block.
-    double sum = 0;
-    for (const double v : signals_)
-        sum += v * 0.0;  // NaN for inf and NaN, 0 otherwise: no overflow
-    if (sum == 0)
+    // One pass without branches clears the common case; only then look block by block.
+    if (FiniteCheck::allFinite(signals_.data(), signals_.size()))
         return nullptr;
     for (const RuntimeBlock* block : model_.outputBlocks) {
         for (const Slice& out : block->outputs) {

@@ -15,4 +15,10 @@ void ConstantBlock::output(EvalState& s) const {
     std::copy(value_.begin(), value_.end(), out(s));
 }
 
+std::optional<ScalarForm> ConstantBlock::scalarForm() const {
+    if (value_.size() != 1)
+        return std::nullopt;
+    return ScalarForm{ScalarForm::Shape::Fixed, 0, 0, value_[0], 0};
+}
+
 }  // namespace VTSIM

@@ -10,6 +10,7 @@ public:
     ConstantBlock(std::string path, std::vector<double> value);
     std::vector<int> outputWidths(const std::vector<int>& inputWidths) const override;
     void output(EvalState& s) const override;
+    std::optional<ScalarForm> scalarForm() const override;
 
 private:
     std::vector<double> value_;

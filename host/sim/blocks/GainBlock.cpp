@@ -30,4 +30,10 @@ void GainBlock::output(EvalState& s) const {
         y[i] = gain_[scalarGain ? 0 : i] * in(s, 0, i);
 }
 
+std::optional<ScalarForm> GainBlock::scalarForm() const {
+    if (!scalar_)
+        return std::nullopt;
+    return ScalarForm{ScalarForm::Shape::Scaled, in_, 0, k_, 0};
+}
+
 }  // namespace VTSIM

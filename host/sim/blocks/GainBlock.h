@@ -11,6 +11,7 @@ public:
     std::vector<int> outputWidths(const std::vector<int>& inputWidths) const override;
     void configure() override;
     void output(EvalState& s) const override;
+    std::optional<ScalarForm> scalarForm() const override;
 
 private:
     std::vector<double> gain_;

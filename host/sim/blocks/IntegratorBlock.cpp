@@ -69,6 +69,18 @@ void IntegratorBlock::derivatives(EvalState& s) const {
         s.dx[stateOffset + i] = hold_.empty() || hold_[i] == Hold::Free ? in(s, 0, i) : 0.0;
 }
 
+std::optional<ScalarForm> IntegratorBlock::scalarForm() const {
+    if (!plainScalar_)
+        return std::nullopt;
+    return ScalarForm{ScalarForm::Shape::State, stateOffset, 0, 0, 0};
+}
+
+std::optional<int> IntegratorBlock::derivativeSignal() const {
+    if (!plainScalar_)
+        return std::nullopt;
+    return in_;
+}
+
 void IntegratorBlock::zeroCrossings(const EvalState& s, double* g) const {
     for (int i = 0; i < outputs[0].width; ++i) {
         const double x = s.x[stateOffset + i];

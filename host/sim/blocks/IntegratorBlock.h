@@ -25,6 +25,8 @@ public:
     void initialStates(double* x) const override;
     void output(EvalState& s) const override;
     void derivatives(EvalState& s) const override;
+    std::optional<ScalarForm> scalarForm() const override;
+    std::optional<int> derivativeSignal() const override;
     void zeroCrossings(const EvalState& s, double* g) const override;
     bool updateModes(const EvalState& s, double* x, const int* crossed, bool again) override;
 

@@ -25,8 +25,10 @@ void ProductBlock::output(EvalState& s) const {
             if (!divide_[k]) {
                 product *= u;
             } else if (u == 0) {
-                s.fault = this;
-                s.faultReason = "division by zero";
+                if (!s.fault) {  // the first fault of an evaluation is the one named
+                    s.fault = this;
+                    s.faultReason = "division by zero";
+                }
                 product = NAN;
             } else {
                 product /= u;

@@ -44,4 +44,19 @@ void SumBlock::output(EvalState& s) const {
     }
 }
 
+std::optional<ScalarForm> SumBlock::scalarForm() const {
+    if (!scalarPair_)
+        return std::nullopt;
+    // Multiplying by +1 or -1 is exact and a + (-b) is a - b: two of the sign pairs need no
+    // product at all.
+    using Shape = ScalarForm::Shape;
+    if (sign0_ == 1 && sign1_ == 1)
+        return ScalarForm{Shape::Sum, in0_, in1_, 0, 0};
+    if (sign0_ == 1 && sign1_ == -1)
+        return ScalarForm{Shape::Difference, in0_, in1_, 0, 0};
+    if (sign0_ == -1 && sign1_ == 1)
+        return ScalarForm{Shape::Difference, in1_, in0_, 0, 0};
+    return ScalarForm{Shape::WeightedPair, in0_, in1_, sign0_, sign1_};
+}
+
 }  // namespace VTSIM

@@ -12,6 +12,7 @@ public:
     std::vector<int> outputWidths(const std::vector<int>& inputWidths) const override;
     void configure() override;
     void output(EvalState& s) const override;
+    std::optional<ScalarForm> scalarForm() const override;
 
 private:
     std::vector<double> signs_;
