@@ -141,6 +141,13 @@ void chooseColumns(CompiledModel& compiled, const FlatModel& flat,
 ModelCompiler::ModelCompiler(ParameterOverrides overrides) : overrides_(std::move(overrides)) {}
 
 std::unique_ptr<CompiledModel> ModelCompiler::compile(const VTQUILL::Model& model) const {
+    std::unique_ptr<CompiledModel> compiled = compileBlocks(model);
+    compiled->plan =
+        EvaluationPlan(compiled->outputBlocks, compiled->dynamicBlocks, compiled->signalCount);
+    return compiled;
+}
+
+std::unique_ptr<CompiledModel> ModelCompiler::compileBlocks(const VTQUILL::Model& model) const {
     FlatModel flat = SystemFlattener(overrides_).flatten(model);
     std::vector<Diagnostic> diagnostics = std::move(flat.diagnostics);
     const std::vector<std::vector<Driver>> drivers = SignalResolver(flat).resolve(diagnostics);
@@ -157,8 +164,6 @@ std::unique_ptr<CompiledModel> ModelCompiler::compile(const VTQUILL::Model& mode
     for (const int b : order)
         compiled->blocks.push_back(std::move(blocks[b]));
     compiled->warnings = std::move(diagnostics);
-    compiled->plan =
-        EvaluationPlan(compiled->outputBlocks, compiled->dynamicBlocks, compiled->signalCount);
     return compiled;
 }
 

@@ -25,6 +25,11 @@ public:
     std::unique_ptr<CompiledModel> compile(const VTQUILL::Model& model) const;
 
 private:
+    // Steps 1 to 6. The plan of evaluation is made after, once the compile's many small
+    // intermediate objects are gone: the allocator's tidying after them then falls within
+    // the compile, not within the run's first allocation.
+    std::unique_ptr<CompiledModel> compileBlocks(const VTQUILL::Model& model) const;
+
     ParameterOverrides overrides_;
 };
 
