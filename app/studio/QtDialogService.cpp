@@ -13,6 +13,15 @@ QtDialogService::~QtDialogService() {
 }
 
 bool QtDialogService::openBlockDialog(const std::string& blockPath, int, bool) {
+    if (opener_ && !dialogOf(blockPath)) {
+        const VTQUILL::ImmutableBlock block = BlockParameterDialog::findBlock(blockPath);
+        if (block.isValid() && opener_(block))
+            return true;
+    }
+    return openParameterDialog(blockPath);
+}
+
+bool QtDialogService::openParameterDialog(const std::string& blockPath) {
     if (BlockParameterDialog* open = dialogOf(blockPath)) {
         open->raise();
         open->activateWindow();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -24,9 +25,17 @@ public:
     QtDialogService(const QtDialogService&) = delete;
     QtDialogService& operator=(const QtDialogService&) = delete;
 
+    // What opens a block instead of its parameter dialog (a Scope's window): answers true when
+    // it opened the block. Null: every block gets its dialog.
+    using BlockOpener = std::function<bool(const VTQUILL::ImmutableBlock&)>;
+    void setBlockOpener(BlockOpener opener) { opener_ = std::move(opener); }
+
     // False when no open model has a block of that path. `openType` and `flag` do not change
     // the dialog.
     bool openBlockDialog(const std::string& blockPath, int openType, bool flag) override;
+    // The block's parameter dialog whatever the opener says (Edit > Block Parameters...);
+    // false when no open model has a block of that path.
+    bool openParameterDialog(const std::string& blockPath);
     void closeBlockDialog(const std::string& blockPath) override;
 
     // The open dialog of the block, or null.
@@ -34,6 +43,7 @@ public:
 
 private:
     QWidget* parent_;
+    BlockOpener opener_;
     std::map<std::string, QPointer<BlockParameterDialog>> dialogs_;
 };
 

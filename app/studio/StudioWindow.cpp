@@ -42,6 +42,7 @@
 #include "harbor/Studio.h"
 #include "rook2/Canvas.h"
 #include "rook2/Scene.h"
+#include "simulation/SimulationController.h"
 #include "vtdove/DialogService.h"
 
 namespace VantorStudio {
@@ -96,6 +97,19 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
     pictureExport_ = std::make_unique<PictureExportController>(*prompts_, *status_);
     libraryDock_ = new LibraryDock([this] { return activeEditor(); }, *status_, this);
     addDockWidget(Qt::LeftDockWidgetArea, libraryDock_);
+    simulation_ = std::make_unique<SimulationController>(
+        *this, *status_,
+        SimulationController::Hooks{[this] { return activeModel(); },
+                                    [this] { return activeEditor(); }, [this] { return app(); }});
+    dialogs_->setBlockOpener([this](const VTQUILL::ImmutableBlock& block) {
+        if (block.getType() != "Scope")
+            return false;
+        int inputs = 0;
+        for (const VTQUILL::ImmutablePort& port : block.getContained())
+            inputs += port.getType() == VTQUILL::kInPort ? 1 : 0;
+        simulation_->openScope(block.getFullPathName(), inputs);
+        return true;
+    });
     buildMenus();
     canvasMenu_ = new CanvasContextMenu(
         *editActions_, {blockParameters_, viewActions_.fitToView, [this] { refreshSelection(); }},
@@ -105,6 +119,8 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
     tabs_->setCloseCallback([this](HARBOR::StudioComponentBase& c) { closeTab(c); });
     models_.setHistoryChangedCallback([this](const OpenModel& model) {
         autosaver_->modelChanged(model);
+        if (simulation_)
+            simulation_->modelChanged(model);
         refreshState();
     });
     models_.setClosedElsewhereCallback([this](const OpenModel& model) {
@@ -113,8 +129,11 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
     });
     files_->setModelsChangedCallback([this] { refreshState(); });
     files_->setFileUsedCallback([this](const std::string& path) { recentFiles_->add(path); });
-    files_->setModelClosingCallback(
-        [this](const OpenModel& model) { autosaver_->modelClosed(model); });
+    files_->setModelClosingCallback([this](const OpenModel& model) {
+        if (simulation_)
+            simulation_->modelClosing(model);
+        autosaver_->modelClosed(model);
+    });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             [this] { editActions_->refresh(); });
 
@@ -125,6 +144,7 @@ StudioWindow::StudioWindow(StudioPrompts* prompts, QWidget* parent)
 }
 
 StudioWindow::~StudioWindow() {
+    simulation_.reset();
     activeEditorListener_.disconnect();
     treeOpener_.reset();
     autosaver_->discardAll();
@@ -220,6 +240,11 @@ void StudioWindow::buildMenus() {
     buildFileMenu();
     buildEditMenu();
     buildViewMenu();
+    buildSimulationMenu();
+}
+
+void StudioWindow::buildSimulationMenu() {
+    simulation_->addActionsTo(*menuBar()->addMenu(tr("&Simulation")));
 }
 
 void StudioWindow::buildFileMenu() {
@@ -417,6 +442,8 @@ void StudioWindow::onCloseRequested() {
 // not follow that model already (a model some other part of the studio opened).
 void StudioWindow::followActiveEditor(DOVE2::Editor* editor) {
     activeEditorListener_.disconnect();
+    if (simulation_)
+        simulation_->refreshSettingsFields();
     if (!editor || !editor->getScene())
         return;
     editor->getScene()->getSelectionChangedEmitter().connect(
@@ -484,9 +511,8 @@ void StudioWindow::openSelectedBlockParameters() {
         editor ? editor->getSelection() : PARR::GList<DOVE2::DiagramElement>();
     const VTQUILL::ImmutableBlock block =
         selection.empty() ? VTQUILL::ImmutableBlock() : VTQUILL::ImmutableBlock(selection.back());
-    VTDove::DialogService* service = VTDove::DialogService::installed();
-    if (block.isValid() && service)
-        service->openBlockDialog(block.getFullPathName(), 0, false);
+    if (block.isValid())
+        dialogs_->openParameterDialog(block.getFullPathName());
 }
 
 ROOK2::Canvas* StudioWindow::activeCanvas() const {

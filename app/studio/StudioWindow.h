@@ -42,6 +42,7 @@ class QtDialogService;
 class RecentFiles;
 class RecentFilesMenu;
 class RecoveryStore;
+class SimulationController;
 class StatusReporter;
 class StudioSettings;
 class StudioPrompts;
@@ -138,6 +139,8 @@ public:
     // (StudioSettings: the program's own, a private store in test programs).
     RecentFiles& recentFiles() const { return *recentFiles_; }
     RecentFilesMenu& recentFilesMenu() const { return *recentFilesMenu_; }
+    // Simulation: running models, their scopes and diagnostics.
+    SimulationController& simulation() const { return *simulation_; }
     // The geometry and docks, saved when the window closes and restored at start-up.
     WindowStateKeeper& stateKeeper() const { return *stateKeeper_; }
 
@@ -154,6 +157,7 @@ private:
     void buildFileMenu();
     void buildEditMenu();
     void buildViewMenu();
+    void buildSimulationMenu();
     void startStudio();
     void onNotice(const HARBOR::StudioNotice& notice);
     void onComponentAdded(const std::string& name);
@@ -188,6 +192,7 @@ private:
     std::unique_ptr<StudioSettings> settings_;
     std::unique_ptr<RecentFiles> recentFiles_;
     std::unique_ptr<WindowStateKeeper> stateKeeper_;
+    std::unique_ptr<SimulationController> simulation_;
     RecentFilesMenu* recentFilesMenu_ = nullptr;
     DocumentTabs* tabs_;
     PaletteBar* palette_;

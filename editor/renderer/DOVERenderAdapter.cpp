@@ -316,11 +316,19 @@ void DOVERenderAdapter::drawText(const std::string& text) {
     if (!selectRecording(Foreground))
         return;
     QPainter& measuring = currentLayer().currentPainter();
+    // The engine's font holds for this text alone in the recording, so the texts of blocks
+    // that never set one are recorded exactly as before.
+    if (textFont) {
+        measuring.save();
+        measuring.setFont(*textFont);
+    }
     const QString shown = QString::fromStdString(text);
     const TextPlacer::Placement placement =
         TextPlacer::place(measuring, shown, currentPoint, textRotation, textHAlign, textVAlign);
     *lastTextRect = placement.box;
     TextPlacer::draw(prepareForeground(placement.unturnedBox()), shown, placement);
+    if (textFont)
+        measuring.restore();
 }
 
 void DOVERenderAdapter::drawImage(double x, double y, double w, double h, const QImage& image) {
@@ -348,7 +356,14 @@ void DOVERenderAdapter::lineTo(int x, int y) {
 
 // --- settings -------------------------------------------------------------------------------
 
-void DOVERenderAdapter::setFont(const std::string&) {}
+void DOVERenderAdapter::setFont(const std::string& name) {
+    QFont font;
+    if (name.empty() || !font.fromString(QString::fromStdString(name))) {
+        textFont.reset();
+        return;
+    }
+    textFont = font;
+}
 
 void DOVERenderAdapter::setTextRotation(double degrees) {
     textRotation = degrees;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRectF>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "application/Export.h"
 #include "renderer/FrameMerger.h"
@@ -23,8 +25,10 @@ namespace VantorRenderer {
 // Frames: begin(x, y) starts the recordings at the block's position, so the layers hold the
 // block in its own frame ((0, 0) its top-left corner); the SS layer keeps the engine's
 // diagram coordinates (fitSS places it). Thick frames (two nested rectangles) become one
-// stroke of their width (FrameMerger). Colours, alignments, rotation and the current point
-// persist from one rendering to the next.
+// stroke of their width (FrameMerger). Colours, alignments, rotation, the text font and the
+// current point persist from one rendering to the next. Texts use the recording painter's
+// font unless the engine set one (setFont with a QFont::toString description; an empty one,
+// or one Qt cannot read and warns about, goes back to the painter's font).
 //
 // Shared (std::shared_ptr) by the listener, the block's render entry and the entry's
 // painters. User-interface thread only.
@@ -157,6 +161,8 @@ private:
     std::shared_ptr<QRectF> lastRoundRect;
     std::shared_ptr<QRectF> lastTextRect;
     double textRotation = 0.0;
+    // The font the engine asked for; none: the recording painter's own.
+    std::optional<QFont> textFont;
     double ssWidth = -1.0, ssHeight = -1.0, ssTop = -1.0, ssLeft = -1.0;
     double ssScale = 1.0;
     double stretchX = 1.0, stretchY = 1.0;

@@ -12,9 +12,11 @@
 #include "renderer/BlockModifyListener.h"
 #include "rook2/GLBridge.h"
 #include "studio/ClipboardAdapter.h"
+#include "studio/SampleTimeOverlay.h"
 #include "studio/SystemPath.h"
 #include "tessel/InstallationFolder.h"
-#include "tools/DummyToolFactory.h"
+#include "tools/AlignEdgesCommand.h"
+#include "tools/PaletteActionToolFactory.h"
 #include "wren/GlobalConnectionLock.h"
 #include "wren/Thread.h"
 
@@ -29,13 +31,14 @@ WREN::Thread* tesselThread() {
 struct PaletteEntry {
     const char* label;
     const char* icon;
+    void (*action)(Editor&);
 };
 
 constexpr PaletteEntry kPaletteEntries[] = {
-    {"zoom out", "zoom_out.png"},
-    {"fit to view", "zoom_fit_view.png"},
-    {"align edges", "align_left_edges.png"},
-    {"sample time", "sample_time.png"},
+    {"zoom out", "zoom_out.png", [](Editor& e) { e.zoomOutOneStep(); }},
+    {"fit to view", "zoom_fit_view.png", [](Editor& e) { e.fitDiagramToView(); }},
+    {"align edges", "align_left_edges.png", [](Editor& e) { e.alignSelectedLeftEdges(); }},
+    {"sample time", "sample_time.png", [](Editor& e) { e.toggleSampleTimes(); }},
 };
 
 }  // namespace
@@ -48,8 +51,8 @@ Editor::Editor(HARBOR::Studio* studio, const std::string& name) : DOVE2::Editor(
 }
 
 Editor::~Editor() {
-    delete paletteToolFactory;
-    paletteToolFactory = nullptr;
+    sampleTimes.reset();
+    paletteToolFactories.clear();
     WREN::Listener::disconnect();
     modifyListener.reset();
 }
@@ -68,8 +71,11 @@ std::string Editor::getTypeName() const {
 
 void Editor::initialize(PARR::ErrorHolder& errors) {
     DOVE2::Editor::initialize(errors);
-    if (!paletteToolFactory)
-        paletteToolFactory = new DummyToolFactory(this);
+    if (paletteToolFactories.empty()) {
+        for (const PaletteEntry& entry : kPaletteEntries)
+            paletteToolFactories.push_back(std::make_unique<PaletteActionToolFactory>(
+                this, [this, action = entry.action] { action(*this); }));
+    }
     setClipboardAdapter(std::make_unique<ClipboardAdapter>(*this));
     getClipboardAdapter()->initialize(errors);
     connectCanvasSignals();
@@ -89,6 +95,7 @@ void Editor::terminate(PARR::ErrorHolder& errors) {
     if (HARBOR::StudioClipboardAdapter* adapter = getClipboardAdapter())
         adapter->terminate(errors);
     modifyListener.reset();
+    sampleTimes.reset();
     DOVE2::Editor::terminate(errors);
     dialogs.closeAllDialogs();
 }
@@ -110,10 +117,43 @@ const std::string& Editor::paletteIconFolder() {
 std::vector<PARR::GLWidget2*> Editor::getPaletteObjects() const {
     std::vector<PARR::GLWidget2*> objects = DOVE2::Editor::getPaletteObjects();
     auto* self = const_cast<Editor*>(this);
-    for (const PaletteEntry& entry : kPaletteEntries)
+    for (std::size_t k = 0; k < std::size(kPaletteEntries); ++k) {
+        DOVE2::PaletteButtonToolFactory* factory =
+            k < paletteToolFactories.size() ? paletteToolFactories[k].get() : nullptr;
         objects.push_back(new DOVE2::PaletteButtonToTool(
-            paletteToolFactory, self, paletteIconFolder() + entry.icon, entry.label));
+            factory, self, paletteIconFolder() + kPaletteEntries[k].icon,
+            kPaletteEntries[k].label));
+    }
     return objects;
+}
+
+void Editor::zoomOutOneStep() {
+    if (ROOK2::Canvas* canvas = getCanvas())
+        canvas->zoomOut();
+}
+
+void Editor::fitDiagramToView() {
+    if (ROOK2::Canvas* canvas = getCanvas())
+        canvas->fitToView();
+}
+
+bool Editor::alignSelectedLeftEdges() {
+    std::vector<VTQUILL::ImmutableBlock> blocks;
+    for (const DOVE2::DiagramElement& element : getSelection()) {
+        const VTQUILL::ImmutableBlock block(element);
+        if (block.isValid())
+            blocks.push_back(block);
+    }
+    if (!AlignEdgesCommand::wouldMove(blocks))
+        return false;
+    return processCommand(
+        PARR::Holder<DOVE2::Command>(new AlignEdgesCommand(getRootDeviant(), std::move(blocks))));
+}
+
+void Editor::toggleSampleTimes() {
+    if (!sampleTimes)
+        sampleTimes = std::make_unique<SampleTimeOverlay>(*this);
+    sampleTimes->toggle();
 }
 
 HARBOR::StudioComponentBase* Editor::getExplorerBar(PARR::ErrorHolder& errors) {

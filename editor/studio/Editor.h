@@ -22,13 +22,15 @@ class BlockModifyListener;
 
 namespace Vantor {
 
-class DummyToolFactory;
+class PaletteActionToolFactory;
+class SampleTimeOverlay;
 
 // The editor of one block diagram in a studio. The framework's editor supplies the canvas,
 // scene, tool dispatch, selection and undo; this class adds the block-diagram editor's type
 // name ("Vantor:Editor"), its tab title (the leaf of its system path), four palette buttons
-// that select the do-nothing tool, the explorer bar, the clipboard adapter, the block
-// parameter dialogs opened from its blocks, and the listener on the engine graph of the shown
+// that select the do-nothing tool and act at once (zoom out, fit to view, align the selected
+// blocks' left edges, colour the blocks by rate), the explorer bar, the clipboard adapter, the
+// block parameter dialogs opened from its blocks, and the listener on the engine graph of the shown
 // diagram (made on each diagram set while the canvas renders on a thread of its own).
 //
 // Made by the component factory registered under "Vantor:Editor" and configured by
@@ -56,9 +58,28 @@ public:
     std::string getDisplayTitle() const override;
 
     // The framework's palette followed by "zoom out", "fit to view", "align edges" and
-    // "sample time", each a button selecting the "DoNothing" tool. The caller owns the
-    // widgets; every call makes new ones.
+    // "sample time", each a button that makes the "DoNothing" tool current and then runs its
+    // action: zoomOutOneStep, fitDiagramToView, alignSelectedLeftEdges, toggleSampleTimes.
+    // The caller owns the widgets; every call makes new ones. Buttons made before initialize
+    // do nothing.
     std::vector<PARR::GLWidget2*> getPaletteObjects() const override;
+
+    // --- Palette actions ------------------------------------------------------------------
+    // Zooms the canvas out one step (ROOK2::Canvas::zoomOut); nothing without a canvas.
+    void zoomOutOneStep();
+    // Zooms and scrolls the canvas so the whole diagram shows (ROOK2::Canvas::fitToView);
+    // nothing without a canvas.
+    void fitDiagramToView();
+    // Moves the selected blocks so that their left edges lie on the leftmost one's, with
+    // their lines following, in one undoable command ("Align Left Edges"). True when the
+    // command was recorded; false, with nothing recorded, when fewer than two blocks are
+    // selected, their left edges are aligned already or the command failed (the failure goes
+    // to the command error emitter).
+    bool alignSelectedLeftEdges();
+    // Shows the colouring of the blocks by rate, or hides it when shown (SampleTimeOverlay).
+    void toggleSampleTimes();
+    // The colouring by rate; null until sample times were first toggled.
+    SampleTimeOverlay* getSampleTimeOverlay() const { return sampleTimes.get(); }
 
     // The explorer bar component of this editor, made (and added to the studio) on the first
     // call; the studio holds it. Null with the error when it cannot be made.
@@ -89,7 +110,9 @@ private:
     boost::shared_ptr<VantorRenderer::BlockModifyListener> modifyListener;
     HARBOR::StudioComponentBase* explorerBar = nullptr;
     VTDove::BlockDialogUtil dialogs;
-    DummyToolFactory* paletteToolFactory = nullptr;
+    // One per extra palette button, in kPaletteEntries order; made by initialize.
+    std::vector<std::unique_ptr<PaletteActionToolFactory>> paletteToolFactories;
+    std::unique_ptr<SampleTimeOverlay> sampleTimes;
 };
 
 }  // namespace Vantor

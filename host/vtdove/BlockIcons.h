@@ -29,6 +29,9 @@ public:
     static void step(const Block& b, Renderer& r);
     static void sine(const Block& b, Renderer& r);
     static void scope(const Block& b, Renderer& r);
+    // A double frame around "0" centred; while a run shows a value for the block
+    // (DisplayedValues), that text instead, right-aligned in the largest font up to 12 units
+    // high that fits inside the inner frame.
     static void display(const Block& b, Renderer& r);
     static void input(const Block& b, Renderer& r);
     static void output(const Block& b, Renderer& r);

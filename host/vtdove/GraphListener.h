@@ -13,6 +13,8 @@ namespace VTDove {
 // What is told:
 //  - engine edits (setBlockParameter and the like): changeBatchBegin, blockHasChanged for each
 //    changed block, changeBatchEnd (after the edits are committed to the model);
+//  - a block's look changing with no edit of the model (DisplayedValues): the same batch,
+//    with no transaction and no commit;
 //  - blocks and annotations added to or destroyed in the graph's diagram by any committed
 //    transaction on the model's root (paste, commands, undo, redo): one batch per commit with
 //    blockIsAboutToBeDeleted / annotationIsAboutToBeDeleted first, then blockHasBeenAdded /

@@ -47,6 +47,8 @@ public:
     virtual void drawPoint(int x, int y) = 0;
     // A line from the current point to (x, y); the current point stays where it is.
     virtual void lineTo(int x, int y) = 0;
+    // The font of the texts drawn from now on, as QFont::toString describes it; empty for the
+    // renderer's usual font. A renderer that cannot change fonts may ignore it.
     virtual void setFont(const std::string& name) = 0;
     virtual void setTextRotation(double degrees) = 0;
     // `pen`: a line style (0 none, 1 solid, 2 dash, 3 dot, 4 dash-dot).

@@ -1,0 +1,135 @@
+#include "MinMaxPyramid.h"
+
+#include <algorithm>
+#include <array>
+
+namespace VantorStudio {
+
+namespace {
+
+// Level-0 blocks read per copy from the results: copying a few thousand samples at once keeps
+// the results' range checks out of the per-sample cost.
+constexpr std::size_t kBlocksPerRead = 64;
+// Raw samples read per copy at the ends of a range.
+constexpr std::size_t kScanSamples = 256;
+
+}  // namespace
+
+MinMaxPyramid::MinMaxPyramid(std::shared_ptr<const VTSIM::SimulationResults> results,
+                             std::size_t column)
+    : results_(std::move(results)),
+      column_(column),
+      hasColumn_(results_ && column < results_->columnCount()) {
+    levels_.emplace_back();
+}
+
+std::size_t MinMaxPyramid::update() {
+    if (!hasColumn_)
+        return 0;
+    const std::size_t logged = results_->size();
+    if (logged <= size_)
+        return size_;
+    addBlocks(logged);
+    addUpperLevels();
+    size_ = logged;
+    return size_;
+}
+
+void MinMaxPyramid::copyValues(std::size_t first, std::size_t count, double* out) const {
+    results_->copy(column_, first, count, out);
+}
+
+void MinMaxPyramid::addBlocks(std::size_t covered) {
+    std::vector<Extent>& blocks = levels_.front();
+    const std::size_t wholeBlocks = covered / kBlockSamples;
+    std::vector<double> values;
+    while (blocks.size() < wholeBlocks) {
+        const std::size_t count = std::min(kBlocksPerRead, wholeBlocks - blocks.size());
+        values.resize(count * kBlockSamples);
+        copyValues(blocks.size() * kBlockSamples, values.size(), values.data());
+        for (std::size_t b = 0; b < count; ++b) {
+            Extent block;
+            for (std::size_t i = 0; i < kBlockSamples; ++i)
+                block.include(values[b * kBlockSamples + i]);
+            blocks.push_back(block);
+        }
+    }
+}
+
+void MinMaxPyramid::addUpperLevels() {
+    // A level exists as soon as the one below has two whole blocks: extent() relies on it.
+    for (std::size_t level = 0; levels_[level].size() >= 2; ++level) {
+        if (level + 1 == levels_.size())
+            levels_.emplace_back();
+        const std::vector<Extent>& below = levels_[level];
+        std::vector<Extent>& above = levels_[level + 1];
+        while (2 * above.size() + 1 < below.size()) {
+            Extent pair = below[2 * above.size()];
+            pair.include(below[2 * above.size() + 1]);
+            above.push_back(pair);
+        }
+    }
+}
+
+MinMaxPyramid::Extent MinMaxPyramid::extent(std::size_t first, std::size_t last) const {
+    last = std::min(last, size_);
+    if (first >= last)
+        return {};
+    std::size_t firstBlock = (first + kBlockSamples - 1) / kBlockSamples;
+    std::size_t endBlock = last / kBlockSamples;
+    if (firstBlock >= endBlock)
+        return scan(first, last);
+    Extent result = scan(first, firstBlock * kBlockSamples);
+    result.include(scan(endBlock * kBlockSamples, last));
+    // Climb the levels like a segment tree: a block at an odd index has no partner inside the
+    // range, so it is taken whole and the rest pairs up into the level above.
+    for (std::size_t level = 0; firstBlock < endBlock; ++level) {
+        const std::vector<Extent>& blocks = levels_[level];
+        if (firstBlock & 1)
+            result.include(blocks[firstBlock++]);
+        if (endBlock & 1)
+            result.include(blocks[--endBlock]);
+        firstBlock >>= 1;
+        endBlock >>= 1;
+    }
+    return result;
+}
+
+MinMaxPyramid::Extent MinMaxPyramid::scan(std::size_t first, std::size_t last) const {
+    Extent result;
+    std::array<double, kScanSamples> values;
+    while (first < last) {
+        const std::size_t count = std::min(kScanSamples, last - first);
+        copyValues(first, count, values.data());
+        for (std::size_t i = 0; i < count; ++i)
+            result.include(values[i]);
+        first += count;
+    }
+    return result;
+}
+
+std::size_t MinMaxPyramid::firstAtOrAfter(double time) const {
+    std::size_t low = 0, high = size_;
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (results_->time(middle) < time)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+std::size_t MinMaxPyramid::firstAfter(double time) const {
+    std::size_t low = 0, high = size_;
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (results_->time(middle) <= time)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+}  // namespace VantorStudio

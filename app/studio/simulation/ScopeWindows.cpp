@@ -1,0 +1,89 @@
+#include "simulation/ScopeWindows.h"
+
+#include <algorithm>
+
+#include "simulation/DiagnosticLocator.h"
+#include "simulation/LoggedColumn.h"
+
+namespace VantorStudio {
+
+ScopeWindows::ScopeWindows(QWidget* parent, std::function<void(const std::string&)> tell)
+    : parent_(parent), tell_(std::move(tell)) {}
+
+ScopeWindows::~ScopeWindows() = default;
+
+std::map<std::string, int> ScopeWindows::scopesOf(const VTSIM::CompiledModel& compiled,
+                                                  const VTQUILL::Model& model) {
+    std::map<std::string, int> scopes;
+    std::map<std::string, bool> isScope;
+    for (const std::string& name : compiled.columnNames) {
+        const std::optional<LoggedColumn> column = LoggedColumn::parse(name);
+        if (!column)
+            continue;
+        auto known = isScope.find(column->blockPath);
+        if (known == isScope.end()) {
+            const VTQUILL::Block block = DiagnosticLocator::findBlock(model, column->blockPath);
+            known =
+                isScope.emplace(column->blockPath, block.isValid() && block.getType() == "Scope")
+                    .first;
+        }
+        if (known->second)
+            scopes[column->blockPath] = std::max(scopes[column->blockPath], column->input);
+    }
+    return scopes;
+}
+
+void ScopeWindows::runStarted(const VTSIM::CompiledModel& compiled, const VTQUILL::Model& model,
+                              std::shared_ptr<const VTSIM::SimulationResults> current,
+                              std::shared_ptr<const VTSIM::SimulationResults> previous,
+                              double stopTime) {
+    ports_ = scopesOf(compiled, model);
+    current_ = std::move(current);
+    previous_ = std::move(previous);
+    stopTime_ = stopTime;
+    for (const auto& [path, ports] : ports_) {
+        ScopeWindow& shown = open(path, ports);
+        shown.setStopTime(stopTime_);
+        shown.setRun(current_, previous_);
+    }
+}
+
+ScopeWindow& ScopeWindows::open(const std::string& path, int inputPorts) {
+    QPointer<ScopeWindow>& slot = windows_[path];
+    const auto logged = ports_.find(path);
+    const int ports = logged != ports_.end() ? logged->second : inputPorts;
+    if (slot && slot->axisCount() != ports)
+        delete slot.data();  // its scope gained or lost ports since
+    if (!slot) {
+        const bool ran = logged != ports_.end();
+        slot = new ScopeWindow(path, ports, ran ? current_ : ScopeWindow::Results(),
+                               ran ? previous_ : ScopeWindow::Results(), parent_);
+        slot->setWindowFlag(Qt::Window);
+        slot->setAttribute(Qt::WA_DeleteOnClose, false);
+        slot->resize(ScopeWindow::kPictureWidth, 120 + ScopeWindow::kPictureAxisHeight * ports);
+        if (ran)
+            slot->setStopTime(stopTime_);
+        QObject::connect(slot.data(), &ScopeWindow::statusMessage,
+                         [tell = tell_](const QString& message) {
+                             if (tell)
+                                 tell(message.toStdString());
+                         });
+    }
+    slot->show();
+    slot->raise();
+    return *slot;
+}
+
+void ScopeWindows::refresh() {
+    for (const auto& [path, window] : windows_) {
+        if (window && window->isVisible())
+            window->refresh();
+    }
+}
+
+ScopeWindow* ScopeWindows::window(const std::string& path) const {
+    const auto it = windows_.find(path);
+    return it == windows_.end() ? nullptr : it->second.data();
+}
+
+}  // namespace VantorStudio

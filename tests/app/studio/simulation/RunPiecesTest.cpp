@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "app/studio/StudioTestSupport.h"
+#include "simulation/DisplayValues.h"
+#include "simulation/LoggedColumn.h"
+#include "simulation/SimulationSettingsDialog.h"
+
+namespace {
+
+using VantorStudio::DisplayValues;
+using VantorStudio::LoggedColumn;
+using VantorStudio::SimulationSettingsDialog;
+
+TEST(LoggedColumn, ViewerInputsAreTakenApartAndOtherNamesAreNot) {
+    const auto scalar = LoggedColumn::parse("m/Sub:sys/Scope:2");
+    ASSERT_TRUE(scalar);
+    EXPECT_EQ(scalar->blockPath, "m/Sub:sys/Scope");
+    EXPECT_EQ(scalar->input, 2);
+    EXPECT_EQ(scalar->element, 0);
+    const auto element = LoggedColumn::parse("m/Scope:1[12]");
+    ASSERT_TRUE(element);
+    EXPECT_EQ(element->blockPath, "m/Scope");
+    EXPECT_EQ(element->input, 1);
+    EXPECT_EQ(element->element, 12);
+    for (const char* other :
+         {"m/Out", "m/Scope:", "m/Scope:0", "m/Scope:1[]", "m/Scope:x", "m/Scope:1[2", ":1"})
+        EXPECT_FALSE(LoggedColumn::parse(other)) << other;
+}
+
+TEST(DisplayValues, ShortShowsFiveSignificantDigitsLongFifteenAndVectorsInBrackets) {
+    EXPECT_EQ(DisplayValues::format({2.0 / 3}, "short"), "0.66667");
+    EXPECT_EQ(DisplayValues::format({2.0 / 3}, "long"), "0.666666666666667");
+    EXPECT_EQ(DisplayValues::format({1, -0.5, 1e-7}, "short"), "[1 -0.5 1e-07]");
+}
+
+TEST(SimulationSettingsDialog, EmptyFieldsKeepDefaultsAndBadValuesAreRefusedWithTheReason) {
+    StudioTest::qtApplication();
+    SimulationSettingsDialog dialog({{"stopTime", "5"}, {"solver", "rk4"}, {"fixedStep", "0.01"}});
+    EXPECT_EQ(dialog.field("stopTime")->text(), "5");
+    EXPECT_EQ(dialog.solverBox()->currentText(), "rk4");
+    EXPECT_EQ(dialog.settings(),
+              (QUILL::StringMap{{"stopTime", "5"}, {"solver", "rk4"}, {"fixedStep", "0.01"}}));
+    dialog.solverBox()->setCurrentText("auto");
+    dialog.field("fixedStep")->clear();
+    dialog.field("relTol")->setText("1e-6");
+    EXPECT_EQ(dialog.settings(), (QUILL::StringMap{{"stopTime", "5"}, {"relTol", "1e-6"}}));
+    EXPECT_TRUE(dialog.problem().empty());
+    dialog.field("absTol")->setText("tiny");
+    EXPECT_NE(dialog.problem().find("absTol"), std::string::npos) << dialog.problem();
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
