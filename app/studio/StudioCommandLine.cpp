@@ -43,6 +43,12 @@ std::optional<StudioCommandLine> StudioCommandLine::parse(const std::vector<std:
             return std::nullopt;
         return line;
     }
+    if (std::find(args.begin(), args.end(), "--plot") != args.end()) {
+        line.mode = Mode::Plot;
+        if (!parsePlot(args, line, error))
+            return std::nullopt;
+        return line;
+    }
     for (const std::string& arg : args) {
         if (isOption(arg)) {
             error = "unknown option " + arg;
@@ -111,6 +117,48 @@ bool StudioCommandLine::parseRenderOption(const std::vector<std::string>& args, 
     return true;
 }
 
+// "--plot MODEL --scope PATH [--compare BLOCK:NAME=VALUE] OUT", options in any order around
+// the two file names (model first).
+bool StudioCommandLine::parsePlot(const std::vector<std::string>& args, StudioCommandLine& line,
+                                  std::string& error) {
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--plot")
+            continue;
+        if (!isOption(arg)) {
+            files.push_back(arg);
+            continue;
+        }
+        if ((arg != "--scope" && arg != "--compare") || i + 1 >= args.size()) {
+            error = arg == "--scope" || arg == "--compare" ? arg + " needs a value"
+                                                           : "unknown option " + arg;
+            return false;
+        }
+        const std::string& value = args[++i];
+        if (arg == "--scope") {
+            line.plotScope = value;
+            continue;
+        }
+        const std::size_t equals = value.find('=');
+        const std::size_t colon = value.rfind(':', equals);
+        if (equals == std::string::npos || colon == std::string::npos || colon == 0 ||
+            equals == colon + 1) {
+            error = "--compare needs BLOCK:NAME=VALUE (not \"" + value + "\")";
+            return false;
+        }
+        line.plotCompare[value.substr(0, colon)][value.substr(colon + 1, equals - colon - 1)] =
+            value.substr(equals + 1);
+    }
+    if (files.size() != 2 || line.plotScope.empty()) {
+        error = "--plot needs a model file, --scope PATH and an image file";
+        return false;
+    }
+    line.plotModel = files[0];
+    line.plotOutput = files[1];
+    return true;
+}
+
 const char* StudioCommandLine::usage() {
     return "usage: vantor-studio [MODEL.vtm...]\n"
            "       vantor-studio --help\n"
@@ -118,7 +166,11 @@ const char* StudioCommandLine::usage() {
            "OUT.svg\n"
            "  --render   paints a diagram to a picture file without opening a window\n"
            "  --diagram  the system path of the diagram (default: the first top-level one)\n"
-           "  --scale    pixels per diagram unit of a PNG (default 2)\n";
+           "  --scale    pixels per diagram unit of a PNG (default 2)\n"
+           "       vantor-studio --plot MODEL.vtm --scope PATH [--compare BLOCK:NAME=VALUE] "
+           "OUT.png|OUT.svg\n"
+           "  --plot     runs the model and draws the scope at PATH (its full path), no window\n"
+           "  --compare  also draws, faded, a first run with that parameter changed\n";
 }
 
 }  // namespace VantorStudio

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,11 +12,15 @@ namespace VantorStudio {
 //   vantor-studio --help | -h                               prints the usage
 //   vantor-studio --render MODEL [--diagram PATH] [--scale N] OUT.{png,pdf,svg}
 //                                                           paints a diagram, no window
+//   vantor-studio --plot MODEL --scope PATH [--compare BLOCK:NAME=VALUE] OUT.{png,svg}
+//                                                           runs the model, draws a scope
 // PATH is a system path ("pid_loop/Controller"); without it the model's first top-level
-// diagram is painted. N is the pixels per diagram unit of a PNG (2 by default).
+// diagram is painted. N is the pixels per diagram unit of a PNG (2 by default). With
+// --compare, the scope shows faded a first run with parameter NAME of block BLOCK (a full
+// path) set to VALUE.
 class StudioCommandLine {
 public:
-    enum class Mode { Window, Render, Help };
+    enum class Mode { Window, Render, Plot, Help };
 
     // The parsed call (arguments without the program name), or nothing with `error` set to
     // what is wrong.
@@ -35,7 +40,16 @@ public:
     static constexpr double kDefaultScale = 2.0;
     double renderScale = kDefaultScale;
 
+    // Plot: the model file, the Scope's full path, the image file, and the parameter of the
+    // faded run to compare with (none: one run).
+    std::string plotModel;
+    std::string plotScope;
+    std::string plotOutput;
+    std::map<std::string, std::map<std::string, std::string>> plotCompare;
+
 private:
+    static bool parsePlot(const std::vector<std::string>& args, StudioCommandLine& line,
+                          std::string& error);
     static bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i,
                                   StudioCommandLine& line, std::string& error);
     static bool parseRender(const std::vector<std::string>& args, StudioCommandLine& line,

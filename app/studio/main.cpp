@@ -1,6 +1,8 @@
 // vantor-studio [MODEL.vtm...]     opens the studio window on the models
 // vantor-studio --render MODEL [--diagram PATH] [--scale N] OUT.{png,pdf,svg}
 //                                  paints a diagram to a picture file without a window
+// vantor-studio --plot MODEL --scope PATH [--compare BLOCK:NAME=VALUE] OUT.{png,svg}
+//                                  runs the model and draws a scope's plots, no window
 // vantor-studio --help             prints the usage
 #include <QApplication>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include "StudioCommandLine.h"
 #include "StudioStartup.h"
 #include "StudioWindow.h"
+#include "simulation/ScopePicture.h"
 
 namespace {
 
@@ -39,6 +42,17 @@ int render(const VantorStudio::StudioCommandLine& line) {
     return 0;
 }
 
+int plot(const VantorStudio::StudioCommandLine& line) {
+    VantorStudio::StudioStartup::initializeOnce();
+    const std::string error = VantorStudio::ScopePicture::write(line.plotModel, line.plotScope,
+                                                                line.plotCompare, line.plotOutput);
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,14 +67,17 @@ int main(int argc, char** argv) {
         std::fputs(VantorStudio::StudioCommandLine::usage(), stdout);
         return 0;
     }
-    if (line->mode == VantorStudio::StudioCommandLine::Mode::Render)
+    using Mode = VantorStudio::StudioCommandLine::Mode;
+    if (line->mode == Mode::Render || line->mode == Mode::Plot)
         renderWithoutScreen();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantor Studio");
     // Names where the window's settings persist between runs (StudioSettings).
     QApplication::setOrganizationName("Vantor");
-    if (line->mode == VantorStudio::StudioCommandLine::Mode::Render)
+    if (line->mode == Mode::Render)
         return render(*line);
+    if (line->mode == Mode::Plot)
+        return plot(*line);
     VantorStudio::StudioWindow window;
     window.show();
     window.recoverUnsavedWork();

@@ -199,10 +199,13 @@ bool SimulationController::run() {
     setRunningState(true);
     thread_.start([this, compiled, results, settings](VTSIM::RunControl& control) {
         try {
+            const auto start = std::chrono::steady_clock::now();
             const VTSIM::RunOutcome outcome =
                 VTSIM::Simulator(*compiled, settings, *results, &control).run();
             std::lock_guard<std::mutex> lock(outcomeMutex_);
             outcome_ = outcome;
+            runSeconds_ =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         } catch (const VTSIM::SimulationError& error) {
             std::lock_guard<std::mutex> lock(outcomeMutex_);
             runDiagnostics_ = error.diagnostics();
@@ -212,6 +215,11 @@ bool SimulationController::run() {
     timer_->start();
     poll();
     return true;
+}
+
+double SimulationController::lastRunSeconds() {
+    std::lock_guard<std::mutex> lock(outcomeMutex_);
+    return runSeconds_;
 }
 
 void SimulationController::togglePause() {

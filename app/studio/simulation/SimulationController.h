@@ -88,6 +88,8 @@ public:
     void waitForWorker() { thread_.wait(); }
     // The state the last run ended in (Idle before the first).
     VTSIM::RunThread::State lastState() const { return lastState_; }
+    // How long the last run's stepping took on its worker, in seconds (compile not counted).
+    double lastRunSeconds();
     // The results of the last run and the one before it; null before them.
     std::shared_ptr<const VTSIM::SimulationResults> results() const { return results_; }
     std::shared_ptr<const VTSIM::SimulationResults> previousResults() const { return previous_; }
@@ -159,6 +161,7 @@ private:
     std::mutex outcomeMutex_;
     std::vector<VTSIM::Diagnostic> runDiagnostics_;
     VTSIM::RunOutcome outcome_;
+    double runSeconds_ = 0;
 };
 
 }  // namespace VantorStudio

@@ -87,4 +87,21 @@ TEST(StudioCommandLineRender, ADiagramOptionNeedsAPathAndIsGivenOnce) {
     EXPECT_FALSE(parse({"--render", "m.vtm", "--diagram", "a", "--diagram", "b", "out.png"}));
 }
 
+TEST(StudioCommandLinePlot, TakesTheModelTheScopeTheComparisonAndThePicture) {
+    const auto line =
+        parse({"--plot", "m.vtm", "--compare", "m/Sub:x/Gain:Gain=2", "--scope", "m/S", "o.png"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->mode, StudioCommandLine::Mode::Plot);
+    EXPECT_EQ(line->plotModel, "m.vtm");
+    EXPECT_EQ(line->plotScope, "m/S");
+    EXPECT_EQ(line->plotOutput, "o.png");
+    EXPECT_EQ(line->plotCompare.at("m/Sub:x/Gain").at("Gain"), "2");
+    std::string error;
+    EXPECT_FALSE(parse({"--plot", "m.vtm", "o.png"}, &error));
+    EXPECT_NE(error.find("--scope"), std::string::npos);
+    EXPECT_FALSE(
+        parse({"--plot", "m.vtm", "--scope", "m/S", "--compare", "m/G=2", "o.png"}, &error));
+    EXPECT_NE(error.find("BLOCK:NAME=VALUE"), std::string::npos);
+}
+
 }  // namespace

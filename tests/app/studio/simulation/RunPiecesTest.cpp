@@ -1,17 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 #include "app/studio/StudioTestSupport.h"
 #include "simulation/DisplayValues.h"
 #include "simulation/LoggedColumn.h"
+#include "simulation/ScopePicture.h"
 #include "simulation/SimulationSettingsDialog.h"
 
 namespace {
 
 using VantorStudio::DisplayValues;
 using VantorStudio::LoggedColumn;
+using VantorStudio::ScopePicture;
 using VantorStudio::SimulationSettingsDialog;
 
 TEST(LoggedColumn, ViewerInputsAreTakenApartAndOtherNamesAreNot) {
@@ -52,6 +56,26 @@ TEST(SimulationSettingsDialog, EmptyFieldsKeepDefaultsAndBadValuesAreRefusedWith
     EXPECT_NE(dialog.problem().find("absTol"), std::string::npos) << dialog.problem();
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST(ScopePicture, DrawsTheScopeOfARunAndAComparedRunFadedAndNamesWhatIsMissing) {
+    StudioTest::qtApplication();
+    QTemporaryDir dir;
+    const std::string model = StudioTest::examplePath("pid_loop.vtm");
+    const std::string one = dir.filePath("one.png").toStdString();
+    const std::string two = dir.filePath("two.png").toStdString();
+    EXPECT_EQ(ScopePicture::write(model, "pid_loop/Response", {}, one), "");
+    EXPECT_EQ(ScopePicture::write(model, "pid_loop/Response",
+                                  {{"pid_loop/Controller", {{"P", "6"}}}}, two),
+              "");
+    const QImage first(QString::fromStdString(one)), second(QString::fromStdString(two));
+    ASSERT_EQ(first.size(), QSize(ScopePicture::kWidth, ScopePicture::kAxisHeight));
+    ASSERT_EQ(second.size(), first.size());
+    EXPECT_NE(first, second);  // the faded first run is drawn as well
+    EXPECT_NE(ScopePicture::write(model, "pid_loop/Nothing", {}, one).find("pid_loop/Nothing"),
+              std::string::npos);
+    EXPECT_NE(ScopePicture::write(model, "pid_loop/Response", {}, "x.bmp").find(".png"),
+              std::string::npos);
 }
 
 }  // namespace
