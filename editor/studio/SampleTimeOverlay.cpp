@@ -26,7 +26,7 @@ public:
 };
 
 constexpr double kTintAlpha = 0.35;
-constexpr double kLegendGap = 20;  // between the lowest block and the legend
+constexpr double kLegendGap = 20;  // between the lowest thing drawn and the legend
 constexpr double kLegendPad = 6;
 constexpr double kLegendRow = 18;
 constexpr double kSwatch = 12;
@@ -188,7 +188,11 @@ void SampleTimeOverlay::addLegend(const std::vector<std::pair<std::string, PARR:
     if (!scene)
         return;
     PARR::Holder<ROOK2::RectNode> frame(new PassThrough<ROOK2::RectNode>());
-    frame->setPosition({blocks.left(), blocks.bottom() + kLegendGap});
+    // Below everything the diagram draws (lines may run below the lowest block).
+    const PARR::GLRect<double> drawn = scene->itemsBoundingRect();
+    const double below =
+        std::max(blocks.bottom(), drawn.isEmpty() ? blocks.bottom() : drawn.bottom());
+    frame->setPosition({blocks.left(), below + kLegendGap});
     frame->setFill(ROOK2::Fill(PARR::Color(1, 1, 1)));
     frame->setStroke(ROOK2::Stroke(PARR::Color(0.4, 0.4, 0.4), 0, ROOK2::Stroke::Solid, 0, 0));
     double textWidth = 0;
