@@ -53,7 +53,7 @@ void EditActions::refresh() {
     cut_->setEnabled(domain && domain->canCut());
     copy_->setEnabled(domain && domain->canCopy());
     paste_->setEnabled(domain && domain->canPaste());
-    delete_->setEnabled(editor && !editor->getSelection().empty());
+    delete_->setEnabled(editor && editor->lastSelected().isValid());
     selectAll_->setEnabled(editor && editor->getDiagram().isValid());
 }
 

@@ -469,15 +469,15 @@ void StudioWindow::scheduleSelectionRefresh() {
 
 void StudioWindow::refreshSelection() {
     DOVE2::Editor* editor = activeEditor();
-    const PARR::GList<DOVE2::DiagramElement> selection =
-        editor ? editor->getSelection() : PARR::GList<DOVE2::DiagramElement>();
+    bool only = false;
+    const DOVE2::DiagramElement last =
+        editor ? editor->lastSelected(&only) : DOVE2::DiagramElement();
     QUILL::ImmutableClassObject shown;
-    if (!selection.empty())
-        shown = selection.back().getRootDeviant();
+    if (last.isValid())
+        shown = last.getRootDeviant();
     if (PropertyBrowserComponent* browser = propertyBrowser())
         browser->showElement(shown);
-    blockParameters_->setEnabled(selection.size() == 1 &&
-                                 VTQUILL::ImmutableBlock(selection.back()).isValid());
+    blockParameters_->setEnabled(only && VTQUILL::ImmutableBlock(last).isValid());
     editActions_->refresh();
 }
 

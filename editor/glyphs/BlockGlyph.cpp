@@ -107,6 +107,12 @@ void BlockGlyph::update() {
     updateBlockContent();
 }
 
+void BlockGlyph::onSelectionChanged() {
+    const PARR::Holder<ROOK2::Node> root = getRoot();
+    if (root && getEditor())
+        showResizeControls(root->isSelected());
+}
+
 void BlockGlyph::showResizeControls(bool shown) {
     if (shown)
         ROOK2::ResizeControls::installCornerResizeControls(getRoot());

@@ -45,6 +45,9 @@ public:
     // block's position, name label centred 2 units under the block (shown when the block's
     // draw-name flag is set), then the body (updateBlockContent).
     void update() override;
+    // Only the resize handles follow the selection: the rest of `update` does not depend on
+    // it, and Select All or a click that clears a large selection tells every block.
+    void onSelectionChanged() override;
     // Shows, changes or removes the "libLink" indicator after the block's library-link type
     // ("None" shows none; "Default", "Modified", "Disabled" show their icon from the
     // installation's resources folder; an icon file that is missing shows nothing).

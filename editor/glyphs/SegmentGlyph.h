@@ -27,6 +27,9 @@ public:
     PARR::Holder<ROOK2::Node> getRoot() const override { return root; }
     // Route, end decorations and stroke after the segment, then the labels' glyphs.
     void update() override;
+    // Nothing a segment draws depends on its selection (the painter draws the selection
+    // feedback): selecting or deselecting it recomputes nothing.
+    void onSelectionChanged() override {}
 
     // The segment's drawn points, absolute: the source element's position, the stored
     // vertices, the destination element's position, not simplified. An end attached to

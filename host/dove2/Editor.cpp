@@ -152,6 +152,33 @@ PARR::GList<DiagramElement> Editor::getSelection() const {
     return selection;
 }
 
+DiagramElement Editor::lastSelected(bool* only) const {
+    if (only)
+        *only = false;
+    if (!graphics_)
+        return DiagramElement();
+    const std::vector<ROOK2::Node*>& nodes = scene_->getSelection();
+    const auto elementOf = [&](ROOK2::Node* node) {
+        const PARR::Holder<Glyph> glyph = graphics_->getGlyph(node);
+        return glyph ? DiagramElement(glyph->diagramElement().asDeviant(viewInstance_))
+                     : DiagramElement();
+    };
+    DiagramElement last;
+    for (auto it = nodes.rbegin(); it != nodes.rend() && !last.isValid(); ++it)
+        last = elementOf(*it);
+    if (!last.isValid() || !only)
+        return last;
+    *only = true;
+    for (ROOK2::Node* node : nodes) {
+        const DiagramElement element = elementOf(node);
+        if (element.isValid() && element.getObjectId() != last.getObjectId()) {
+            *only = false;
+            break;
+        }
+    }
+    return last;
+}
+
 bool Editor::select(const QUILL::ImmutableClassObject& element, bool extend) {
     PARR::Holder<Glyph> glyph = graphics_ ? graphics_->getGlyph(element) : PARR::Holder<Glyph>();
     PARR::Holder<ROOK2::Node> root = glyph ? glyph->getRoot() : PARR::Holder<ROOK2::Node>();

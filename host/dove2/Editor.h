@@ -118,6 +118,10 @@ public:
     // The elements whose glyphs are selected, in the order they were selected, bound to the
     // view instance.
     PARR::GList<DiagramElement> getSelection() const;
+    // The element selected last, bound to the view instance (an empty handle when nothing is
+    // selected), and in `only` whether no other element is selected. Costs a few nodes of the
+    // selection where getSelection lists all of it: for what menus ask after each change.
+    DiagramElement lastSelected(bool* only = nullptr) const;
     // Selects the glyph of `element` (extending the selection when `extend`, else replacing
     // it); false when the element has no selectable glyph.
     bool select(const QUILL::ImmutableClassObject& element, bool extend = false);
