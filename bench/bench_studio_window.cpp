@@ -53,6 +53,20 @@ BENCHMARK(BM_StudioWindowScenario)
     ->Iterations(2)
     ->Unit(benchmark::kMillisecond);
 
+// Select All and clearing the selection again, repeated on one window, for profiling.
+void BM_StudioSelectAllAndClear(benchmark::State& state) {
+    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
+    scenario.launch();
+    double selectAll = 0, clear = 0;
+    for (auto _ : state) {
+        selectAll += scenario.selectAll();
+        clear += scenario.clearSelection();
+    }
+    state.counters["select all ms"] = selectAll * 1e3 / double(state.iterations());
+    state.counters["clear ms"] = clear * 1e3 / double(state.iterations());
+}
+BENCHMARK(BM_StudioSelectAllAndClear)->Arg(10000)->Iterations(5)->Unit(benchmark::kMillisecond);
+
 constexpr const char* kLarge = "BM_StudioWindowScenario/10000/iterations:2";
 
 [[maybe_unused]] const bool kGoals =

@@ -48,6 +48,9 @@ public:
     double selectAll() {
         return timed([&] { window_->editActions().selectAll()->trigger(); });
     }
+    double clearSelection() {
+        return timed([&] { editor().clearSelection(); });
+    }
     double deleteAll() {
         return timed([&] { window_->editActions().remove()->trigger(); });
     }
