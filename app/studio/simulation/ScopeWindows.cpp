@@ -33,19 +33,27 @@ std::map<std::string, int> ScopeWindows::scopesOf(const VTSIM::CompiledModel& co
     return scopes;
 }
 
-void ScopeWindows::runStarted(const VTSIM::CompiledModel& compiled, const VTQUILL::Model& model,
-                              std::shared_ptr<const VTSIM::SimulationResults> current,
-                              std::shared_ptr<const VTSIM::SimulationResults> previous,
-                              double stopTime) {
+std::size_t ScopeWindows::runStarted(const VTSIM::CompiledModel& compiled,
+                                     const VTQUILL::Model& model,
+                                     std::shared_ptr<const VTSIM::SimulationResults> current,
+                                     std::shared_ptr<const VTSIM::SimulationResults> previous,
+                                     double stopTime) {
     ports_ = scopesOf(compiled, model);
     current_ = std::move(current);
     previous_ = std::move(previous);
     stopTime_ = stopTime;
+    const bool openAll = ports_.size() <= kMostOpenedAtRun;
     for (const auto& [path, ports] : ports_) {
-        ScopeWindow& shown = open(path, ports);
-        shown.setStopTime(stopTime_);
-        shown.setRun(current_, previous_);
+        if (!openAll && !isOpen(path))
+            continue;
+        open(path, ports);
     }
+    return ports_.size();
+}
+
+bool ScopeWindows::isOpen(const std::string& path) const {
+    const auto it = windows_.find(path);
+    return it != windows_.end() && it->second && it->second->isVisible();
 }
 
 ScopeWindow& ScopeWindows::open(const std::string& path, int inputPorts) {
@@ -54,20 +62,23 @@ ScopeWindow& ScopeWindows::open(const std::string& path, int inputPorts) {
     const int ports = logged != ports_.end() ? logged->second : inputPorts;
     if (slot && slot->axisCount() != ports)
         delete slot.data();  // its scope gained or lost ports since
+    const bool ran = logged != ports_.end();
     if (!slot) {
-        const bool ran = logged != ports_.end();
-        slot = new ScopeWindow(path, ports, ran ? current_ : ScopeWindow::Results(),
-                               ran ? previous_ : ScopeWindow::Results(), parent_);
+        slot =
+            new ScopeWindow(path, ports, ScopeWindow::Results(), ScopeWindow::Results(), parent_);
         slot->setWindowFlag(Qt::Window);
         slot->setAttribute(Qt::WA_DeleteOnClose, false);
         slot->resize(ScopeWindow::kPictureWidth, 120 + ScopeWindow::kPictureAxisHeight * ports);
-        if (ran)
-            slot->setStopTime(stopTime_);
         QObject::connect(slot.data(), &ScopeWindow::statusMessage,
                          [tell = tell_](const QString& message) {
                              if (tell)
                                  tell(message.toStdString());
                          });
+    }
+    if (ran) {
+        // The last run, also for a window made or hidden before it.
+        slot->setStopTime(stopTime_);
+        slot->setRun(current_, previous_);
     }
     slot->show();
     slot->raise();

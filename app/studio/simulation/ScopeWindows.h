@@ -26,14 +26,23 @@ public:
     ScopeWindows(QWidget* parent, std::function<void(const std::string&)> tell);
     ~ScopeWindows();
 
+    // At most this many scope windows open by themselves when a run starts.
+    static constexpr std::size_t kMostOpenedAtRun = 8;
+
     // A run starts: its scopes (found from the logged columns, "PATH:k" and "PATH:k[i]") show
-    // `current` and `previous` (null: none); `stopTime` bounds the time axis.
-    void runStarted(const VTSIM::CompiledModel& compiled, const VTQUILL::Model& model,
-                    std::shared_ptr<const VTSIM::SimulationResults> current,
-                    std::shared_ptr<const VTSIM::SimulationResults> previous, double stopTime);
-    // Shows (or raises) the window of the scope at `path`, with `inputPorts` axes when it is
-    // made before a run logged the scope (empty until one does).
+    // `current` and `previous` (null: none); `stopTime` bounds the time axis. Every scope's
+    // window opens when the model has at most kMostOpenedAtRun scopes; with more, only the
+    // windows open already follow the run (a generated model may hold a thousand scopes).
+    // Returns the number of the run's scopes.
+    std::size_t runStarted(const VTSIM::CompiledModel& compiled, const VTQUILL::Model& model,
+                           std::shared_ptr<const VTSIM::SimulationResults> current,
+                           std::shared_ptr<const VTSIM::SimulationResults> previous,
+                           double stopTime);
+    // Shows (or raises) the window of the scope at `path`, showing the last run when it logged
+    // the scope, else with `inputPorts` empty axes.
     ScopeWindow& open(const std::string& path, int inputPorts);
+    // Whether the window of the scope at `path` is made and shown.
+    bool isOpen(const std::string& path) const;
     // Draws what the run logged since the last call.
     void refresh();
     // The window of the scope at `path`; null when none was made.

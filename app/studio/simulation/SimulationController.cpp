@@ -192,7 +192,11 @@ bool SimulationController::run() {
     stoppedByEdit_ = false;
     runDiagnostics_.clear();
     outcome_ = {};
-    scopes_->runStarted(*compiled, model->root, results_, previous_, runSettings_.stopTime);
+    const std::size_t scopes =
+        scopes_->runStarted(*compiled, model->root, results_, previous_, runSettings_.stopTime);
+    if (scopes > ScopeWindows::kMostOpenedAtRun)
+        status_.showInfo("The model has " + std::to_string(scopes) +
+                         " scopes: their windows do not all open; double-click one to see it.");
     displays_->runStarted(*compiled, model->root);
     const VTSIM::SimulationSettings settings = runSettings_;
     started_ = std::chrono::steady_clock::now();

@@ -6,9 +6,11 @@
 #include <QTemporaryDir>
 
 #include "app/studio/StudioTestSupport.h"
+#include "host/sim/SimModelBuilder.h"
 #include "simulation/DisplayValues.h"
 #include "simulation/LoggedColumn.h"
 #include "simulation/ScopePicture.h"
+#include "simulation/ScopeWindows.h"
 #include "simulation/SimulationSettingsDialog.h"
 
 namespace {
@@ -76,6 +78,26 @@ TEST(ScopePicture, DrawsTheScopeOfARunAndAComparedRunFadedAndNamesWhatIsMissing)
               std::string::npos);
     EXPECT_NE(ScopePicture::write(model, "pid_loop/Response", {}, "x.bmp").find(".png"),
               std::string::npos);
+}
+
+TEST(ScopeWindows, AModelWithManyScopesOpensNoneByItselfAndADoubleClickShowsTheRun) {
+    StudioTest::qtApplication();
+    SimTest::SimModelBuilder m("many");
+    const std::size_t count = VantorStudio::ScopeWindows::kMostOpenedAtRun + 1;
+    std::vector<std::pair<VTQUILL::Block, int>> scopes;
+    for (std::size_t k = 0; k < count; ++k)
+        scopes.emplace_back(m.add("Scope", "S" + std::to_string(k)), 1);
+    m.fan(m.add("Constant", "C"), scopes);
+    auto run = m.run(VTSIM::SimulationSettings());
+    std::shared_ptr<const VTSIM::SimulationResults> results = std::move(run.results);
+    VantorStudio::ScopeWindows windows(nullptr, nullptr);
+    EXPECT_EQ(windows.runStarted(*run.compiled, m.model(), results, nullptr, 10), count);
+    EXPECT_FALSE(windows.isOpen("many/S0"));
+    EXPECT_FALSE(windows.window("many/S0"));
+    VantorStudio::ScopeWindow& shown = windows.open("many/S3", 1);
+    EXPECT_TRUE(windows.isOpen("many/S3"));
+    ASSERT_EQ(shown.axis(0)->traces().size(), 1u);
+    EXPECT_EQ(shown.axis(0)->traces()[0].results, results);
 }
 
 }  // namespace
