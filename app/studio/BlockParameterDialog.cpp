@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "BlockPathIndex.h"
 #include "dove2/QUILLCommand.h"
 #include "dove2/UndoHistory.h"
 #include "quill/Deviant.h"
@@ -18,21 +19,6 @@
 namespace VantorStudio {
 
 namespace {
-
-VTQUILL::ImmutableBlock findBelow(const VTQUILL::ImmutableDiagram& diagram,
-                                  const std::string& blockPath) {
-    for (const VTQUILL::ImmutableBlock& block : diagram.getBlocks()) {
-        if (block.getFullPathName() == blockPath)
-            return block;
-        const VTQUILL::ImmutableDiagram inner = block.getSubsystemDiagram();
-        if (!inner.isValid())
-            continue;
-        const VTQUILL::ImmutableBlock found = findBelow(inner, blockPath);
-        if (found.isValid())
-            return found;
-    }
-    return VTQUILL::ImmutableBlock();
-}
 
 bool isBlockDiagramModel(QUILL::Deviant* root) {
     return QUILL::ImmutableClassObject(root, root->getModelObject())
@@ -60,11 +46,8 @@ VTQUILL::ImmutableBlock BlockParameterDialog::findBlock(const std::string& block
         if (!isBlockDiagramModel(root))
             continue;
         const VTQUILL::Model model{QUILL::ImmutableModel(root)};
-        for (const VTQUILL::Diagram& top : model.getDiagrams()) {
-            const VTQUILL::ImmutableBlock found = findBelow(top, blockPath);
-            if (found.isValid())
-                return found;
-        }
+        if (const VTQUILL::Block found = BlockPathIndex::find(model, blockPath); found.isValid())
+            return found;
     }
     return VTQUILL::ImmutableBlock();
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "DiagramExporter.h"
+#include "sim/ParameterOverrideText.h"
 
 namespace VantorStudio {
 
@@ -140,15 +141,10 @@ bool StudioCommandLine::parsePlot(const std::vector<std::string>& args, StudioCo
             line.plotScope = value;
             continue;
         }
-        const std::size_t equals = value.find('=');
-        const std::size_t colon = value.rfind(':', equals);
-        if (equals == std::string::npos || colon == std::string::npos || colon == 0 ||
-            equals == colon + 1) {
+        if (!VTSIM::addParameterOverride(value, line.plotCompare)) {
             error = "--compare needs BLOCK:NAME=VALUE (not \"" + value + "\")";
             return false;
         }
-        line.plotCompare[value.substr(0, colon)][value.substr(colon + 1, equals - colon - 1)] =
-            value.substr(equals + 1);
     }
     if (files.size() != 2 || line.plotScope.empty()) {
         error = "--plot needs a model file, --scope PATH and an image file";

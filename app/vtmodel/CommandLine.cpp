@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "sim/ParameterOverrideText.h"
 #include "sim/SimulationSettings.h"
 
 namespace VTModel {
@@ -113,15 +114,10 @@ bool CommandLine::parseSimulate(const std::vector<std::string>& args, CommandLin
 }
 
 bool CommandLine::parseParameter(const std::string& text, CommandLine& line, std::string& error) {
-    const auto equals = text.find('=');
-    const auto colon = equals == std::string::npos ? std::string::npos : text.rfind(':', equals);
-    if (colon == std::string::npos || colon == 0 || colon + 1 == equals) {
-        error = "--param needs PATH:NAME=VALUE (not \"" + text + "\")";
-        return false;
-    }
-    line.parameters[text.substr(0, colon)][text.substr(colon + 1, equals - colon - 1)] =
-        text.substr(equals + 1);
-    return true;
+    if (VTSIM::addParameterOverride(text, line.parameters))
+        return true;
+    error = "--param needs PATH:NAME=VALUE (not \"" + text + "\")";
+    return false;
 }
 
 bool CommandLine::parseGenerate(const std::vector<std::string>& args, CommandLine& line,

@@ -6,8 +6,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cctype>
 
+#include "LoggedColumn.h"
 #include "ScopeExporter.h"
 
 namespace VantorStudio {
@@ -16,14 +16,6 @@ namespace {
 
 constexpr int kInitialWidth = 720;
 constexpr int kInitialAxisHeight = 220;
-
-bool isIndexSuffix(const std::string& name, std::size_t from) {
-    // "[i]" with at least one digit.
-    if (name.size() < from + 3 || name[from] != '[' || name.back() != ']')
-        return false;
-    return std::all_of(name.begin() + from + 1, name.end() - 1,
-                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-}
 
 // The column of `results` named `name`; npos when there is none.
 std::size_t columnNamed(const VTSIM::SimulationResults& results, const std::string& name) {
@@ -93,14 +85,11 @@ void ScopeWindow::buildAxes(int inputPorts) {
 
 std::vector<std::size_t> ScopeWindow::columnsOfInput(const VTSIM::SimulationResults& results,
                                                      const std::string& scopePath, int port) {
-    const std::string prefix = scopePath + ":" + std::to_string(port);
     std::vector<std::size_t> columns;
     const std::vector<std::string>& names = results.columnNames();
     for (std::size_t c = 0; c < names.size(); ++c) {
-        const std::string& name = names[c];
-        if (name.compare(0, prefix.size(), prefix) != 0)
-            continue;
-        if (name.size() == prefix.size() || isIndexSuffix(name, prefix.size()))
+        const std::optional<LoggedColumn> column = LoggedColumn::parse(names[c]);
+        if (column && column->blockPath == scopePath && column->input == port)
             columns.push_back(c);
     }
     return columns;

@@ -2,48 +2,19 @@
 
 #include <functional>
 
+#include "BlockPathIndex.h"
 #include "dove2/Editor.h"
 #include "dove2/StudioApp.h"
 #include "vtquill/Schema.h"
 
 namespace VantorStudio {
 
-namespace {
-
-VTQUILL::Block findIn(const VTQUILL::Diagram& diagram, const std::string& path) {
-    for (const VTQUILL::Block& block : diagram.getBlocks()) {
-        const std::string blockPath = block.getFullPathName();
-        if (blockPath == path)
-            return block;
-        // Only a block whose path begins the wanted one can hold it.
-        if (path.size() > blockPath.size() && path.compare(0, blockPath.size(), blockPath) == 0 &&
-            path[blockPath.size()] == '/') {
-            const VTQUILL::Diagram inner = block.getSubsystemDiagram();
-            if (inner.isValid()) {
-                if (const VTQUILL::Block found = findIn(inner, path); found.isValid())
-                    return found;
-            }
-        }
-    }
-    return VTQUILL::Block();
-}
-
-}  // namespace
-
-VTQUILL::Block DiagnosticLocator::findBlock(const VTQUILL::Model& model, const std::string& path) {
-    for (const VTQUILL::Diagram& top : model.getDiagrams()) {
-        if (const VTQUILL::Block found = findIn(top, path); found.isValid())
-            return found;
-    }
-    return VTQUILL::Block();
-}
-
 DOVE2::Editor* DiagnosticLocator::show(DOVE2::StudioApp& app, const VTQUILL::Model& model,
                                        const std::vector<std::string>& blockPaths,
                                        PARR::ErrorHolder& errors) {
     std::vector<VTQUILL::Block> blocks;
     for (const std::string& path : blockPaths) {
-        if (const VTQUILL::Block block = findBlock(model, path); block.isValid())
+        if (const VTQUILL::Block block = BlockPathIndex::find(model, path); block.isValid())
             blocks.push_back(block);
     }
     if (blocks.empty())

@@ -22,8 +22,6 @@ namespace VantorStudio {
 // branches that leave the cycle). The selection is the highlight; the next click clears it.
 class DiagnosticLocator {
 public:
-    // The block of `model` whose full path is `path`; an empty handle when there is none.
-    static VTQUILL::Block findBlock(const VTQUILL::Model& model, const std::string& path);
     // Opens and selects as above. Returns the editor, or null when no named block is in the
     // model (nothing opened) or the diagram cannot be opened (the reason in `errors`).
     static DOVE2::Editor* show(DOVE2::StudioApp& app, const VTQUILL::Model& model,

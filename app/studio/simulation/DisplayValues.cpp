@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <map>
 
-#include "simulation/DiagnosticLocator.h"
-#include "simulation/LoggedColumn.h"
+#include "BlockPathIndex.h"
+#include "scope/LoggedColumn.h"
 #include "vtdove/DisplayedValues.h"
 
 namespace VantorStudio {
@@ -28,13 +28,14 @@ DisplayValues::~DisplayValues() {
 void DisplayValues::runStarted(const VTSIM::CompiledModel& compiled, const VTQUILL::Model& model) {
     clear();
     std::map<std::string, std::size_t> indexOf;
+    const BlockPathIndex blocks(model);
     for (std::size_t c = 0; c < compiled.columnNames.size(); ++c) {
         const std::optional<LoggedColumn> column = LoggedColumn::parse(compiled.columnNames[c]);
         if (!column || column->input != 1)
             continue;
         auto it = indexOf.find(column->blockPath);
         if (it == indexOf.end()) {
-            const VTQUILL::Block block = DiagnosticLocator::findBlock(model, column->blockPath);
+            const VTQUILL::Block block = blocks.at(column->blockPath);
             if (!block.isValid() || block.getType() != "Display")
                 continue;
             const std::string format = block.getParameter("Format");

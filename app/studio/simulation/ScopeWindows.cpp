@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "simulation/DiagnosticLocator.h"
-#include "simulation/LoggedColumn.h"
+#include "BlockPathIndex.h"
+#include "scope/LoggedColumn.h"
 
 namespace VantorStudio {
 
@@ -16,13 +16,14 @@ std::map<std::string, int> ScopeWindows::scopesOf(const VTSIM::CompiledModel& co
                                                   const VTQUILL::Model& model) {
     std::map<std::string, int> scopes;
     std::map<std::string, bool> isScope;
+    const BlockPathIndex blocks(model);
     for (const std::string& name : compiled.columnNames) {
         const std::optional<LoggedColumn> column = LoggedColumn::parse(name);
         if (!column)
             continue;
         auto known = isScope.find(column->blockPath);
         if (known == isScope.end()) {
-            const VTQUILL::Block block = DiagnosticLocator::findBlock(model, column->blockPath);
+            const VTQUILL::Block block = blocks.at(column->blockPath);
             known =
                 isScope.emplace(column->blockPath, block.isValid() && block.getType() == "Scope")
                     .first;

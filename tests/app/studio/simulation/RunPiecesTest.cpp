@@ -7,8 +7,8 @@
 
 #include "app/studio/StudioTestSupport.h"
 #include "host/sim/SimModelBuilder.h"
+#include "scope/LoggedColumn.h"
 #include "simulation/DisplayValues.h"
-#include "simulation/LoggedColumn.h"
 #include "simulation/ScopePicture.h"
 #include "simulation/ScopeWindows.h"
 #include "simulation/SimulationSettingsDialog.h"
@@ -71,7 +71,8 @@ TEST(ScopePicture, DrawsTheScopeOfARunAndAComparedRunFadedAndNamesWhatIsMissing)
                                   {{"pid_loop/Controller", {{"P", "6"}}}}, two),
               "");
     const QImage first(QString::fromStdString(one)), second(QString::fromStdString(two));
-    ASSERT_EQ(first.size(), QSize(ScopePicture::kWidth, ScopePicture::kAxisHeight));
+    ASSERT_EQ(first.size(), QSize(VantorStudio::ScopeWindow::kPictureWidth,
+                                  VantorStudio::ScopeWindow::kPictureAxisHeight));
     ASSERT_EQ(second.size(), first.size());
     EXPECT_NE(first, second);  // the faded first run is drawn as well
     EXPECT_NE(ScopePicture::write(model, "pid_loop/Nothing", {}, one).find("pid_loop/Nothing"),

@@ -1,4 +1,4 @@
-#include "simulation/LoggedColumn.h"
+#include "scope/LoggedColumn.h"
 
 #include <cctype>
 
