@@ -20,6 +20,7 @@ FixedStepSolver::FixedStepSolver(const SimulationSettings& settings, OdeSystem& 
       n_(std::max(system.stateCount(), 1)),
       x_(n_, 0.0),
       xPrevious_(n_, 0.0),
+      xNext_(n_, 0.0),
       k1_(n_),
       k2_(n_),
       k3_(n_),
@@ -75,8 +76,6 @@ OdeSolver::StepEnd FixedStepSolver::step(double stopTime, double& t) {
 }
 
 void FixedStepSolver::takeStep(double h) {
-    tPrevious_ = t_;
-    xPrevious_ = x_;
     const int n = system_.stateCount();
     // The derivative at the end of the last step is this step's first stage.
     if (fEndKnown_)
@@ -85,7 +84,7 @@ void FixedStepSolver::takeStep(double h) {
         derivatives(t_, x_, k1_);
     if (!rk4_) {
         for (int i = 0; i < n; ++i)
-            x_[i] += h * k1_[i];
+            xNext_[i] = x_[i] + h * k1_[i];
     } else {
         for (int i = 0; i < n; ++i)
             stage_[i] = x_[i] + h / 2 * k1_[i];
@@ -97,8 +96,13 @@ void FixedStepSolver::takeStep(double h) {
             stage_[i] = x_[i] + h * k3_[i];
         derivatives(t_ + h, stage_, k4_);
         for (int i = 0; i < n; ++i)
-            x_[i] += h / 6 * (k1_[i] + 2 * k2_[i] + 2 * k3_[i] + k4_[i]);
+            xNext_[i] = x_[i] + h / 6 * (k1_[i] + 2 * k2_[i] + 2 * k3_[i] + k4_[i]);
     }
+    // The step's start becomes the previous state by a swap, not a copy; a failed stage above
+    // leaves the step's start as it was.
+    tPrevious_ = t_;
+    xPrevious_.swap(x_);
+    x_.swap(xNext_);
     t_ += h;
     // Evaluated at once: the next step's first stage, the dense output's end slope, and it
     // leaves the block outputs at the step's end in the signal buffer for the run to log.

@@ -42,6 +42,8 @@ private:
     int n_;
     double t_ = 0, tPrevious_ = 0;
     std::vector<double> x_, xPrevious_;
+    // Where a step computes its end state before it becomes `x_`.
+    std::vector<double> xNext_;
     std::vector<double> k1_, k2_, k3_, k4_, stage_;
     std::vector<double> fEnd_;  // derivative at the step's end, computed when needed
     bool fEndKnown_ = false;

@@ -47,6 +47,8 @@ void MinMaxPyramid::addBlocks(std::size_t covered) {
         const std::size_t count = std::min(kBlocksPerRead, wholeBlocks - blocks.size());
         values.resize(count * kBlockSamples);
         copyValues(blocks.size() * kBlockSamples, values.size(), values.data());
+        for (std::size_t b = 0; b < count; ++b)
+            blockTimes_.push_back(results_->time((blocks.size() + b) * kBlockSamples));
         for (std::size_t b = 0; b < count; ++b) {
             Extent block;
             for (std::size_t i = 0; i < kBlockSamples; ++i)
@@ -108,28 +110,56 @@ MinMaxPyramid::Extent MinMaxPyramid::scan(std::size_t first, std::size_t last) c
     return result;
 }
 
-std::size_t MinMaxPyramid::firstAtOrAfter(double time) const {
-    std::size_t low = 0, high = size_;
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (results_->time(middle) < time)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+std::size_t MinMaxPyramid::firstAtOrAfter(double time, std::size_t from) const {
+    return firstNotBefore([time](double t) { return t < time; }, from);
 }
 
-std::size_t MinMaxPyramid::firstAfter(double time) const {
-    std::size_t low = 0, high = size_;
+std::size_t MinMaxPyramid::firstAfter(double time, std::size_t from) const {
+    return firstNotBefore([time](double t) { return t <= time; }, from);
+}
+
+// Gallops over the blocks' start times from `from`'s block to the first block that does not
+// start before the answer's time, then searches the samples of the block before it.
+template <class Before>
+std::size_t MinMaxPyramid::firstNotBefore(Before before, std::size_t from) const {
+    if (from >= size_)
+        return size_;
+    // Blocks of the levels are whole: their start times cover samples below that many blocks.
+    const std::size_t blocks = std::min(blockTimes_.size(), size_ / kBlockSamples);
+    std::size_t low = from / kBlockSamples + 1, high = blocks;
+    for (std::size_t step = 1; low < high; step *= 2) {
+        const std::size_t probe = std::min(low + step - 1, high - 1);
+        if (!before(blockTimes_[probe])) {
+            high = probe;
+            break;
+        }
+        low = probe + 1;
+    }
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        if (results_->time(middle) <= time)
+        if (before(blockTimes_[middle]))
             low = middle + 1;
         else
             high = middle;
     }
-    return low;
+    // Block `low` (if any) starts at or after the answer, block low - 1 before it (or holds
+    // `from`): the answer is among block low - 1's samples or is block low's first.
+    // Copied at once, the block's times arrive together; probed one by one, each would wait
+    // for the last in a long run.
+    const std::size_t first = std::max(from, (low - 1) * kBlockSamples);
+    const std::size_t last = low < blocks ? low * kBlockSamples : size_;
+    std::array<double, 2 * kBlockSamples> times;
+    std::size_t at = first;
+    while (at < last) {
+        const std::size_t count = std::min(times.size(), last - at);
+        results_->copy(VTSIM::SimulationResults::kTimeColumn, at, count, times.data());
+        const std::size_t notBefore = static_cast<std::size_t>(
+            std::partition_point(times.begin(), times.begin() + count, before) - times.begin());
+        if (notBefore < count)
+            return at + notBefore;
+        at += count;
+    }
+    return last;
 }
 
 }  // namespace VantorStudio

@@ -73,14 +73,20 @@ public:
     // The first covered sample whose time is not before `time` (size() when there is none),
     // and the first whose time is after `time`. Times never decrease along the samples, so
     // the samples of the closed interval [t0, t1] are [firstAtOrAfter(t0), firstAfter(t1)).
-    // O(log n).
-    std::size_t firstAtOrAfter(double time) const;
-    std::size_t firstAfter(double time) const;
+    // `from`: a sample known to be at or before the answer (the answer of a search for an
+    // earlier time), where the search starts; O(log distance) from there, through the blocks'
+    // start times before the samples, so that searches from left to right over long runs stay
+    // in a few cache lines.
+    std::size_t firstAtOrAfter(double time, std::size_t from = 0) const;
+    std::size_t firstAfter(double time, std::size_t from = 0) const;
 
 private:
     void addBlocks(std::size_t covered);
     void addUpperLevels();
     Extent scan(std::size_t first, std::size_t last) const;
+    // The first sample from `from` on (size() when none) for which `before(time)` is false.
+    template <class Before>
+    std::size_t firstNotBefore(Before before, std::size_t from) const;
 
     std::shared_ptr<const VTSIM::SimulationResults> results_;
     std::size_t column_;
@@ -89,6 +95,8 @@ private:
     // levels_[k][j]: the extent of samples [j * kBlockSamples << k, (j + 1) * kBlockSamples << k);
     // only whole blocks are kept.
     std::vector<std::vector<Extent>> levels_;
+    // blockTimes_[j]: the time of sample j * kBlockSamples, the first of level-0 block j.
+    std::vector<double> blockTimes_;
 };
 
 }  // namespace VantorStudio

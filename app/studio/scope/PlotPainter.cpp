@@ -120,7 +120,12 @@ void PlotPainter::paintCurves(QPainter& painter, const PlotMapping& mapping,
         if (!curve.samples)
             continue;
         painter.setPen(cosmeticPen(curve.colour));
-        for (const QPolygonF& line : TraceDecimator::polylines(*curve.samples, mapping, mode)) {
+        const std::vector<TraceDecimator::Column>* columns =
+            curve.columns && mode == TraceDecimator::Mode::Decimated
+                ? &curve.columns->of(*curve.samples, mapping)
+                : nullptr;
+        for (const QPolygonF& line :
+             TraceDecimator::polylines(*curve.samples, mapping, mode, columns)) {
             if (line.size() == 1)
                 painter.drawPoint(line.front());
             else

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "DecimatedColumns.h"
 #include "MinMaxPyramid.h"
 #include "PlotMapping.h"
 #include "TraceDecimator.h"
@@ -21,6 +22,8 @@ struct PlotCurve {
     const MinMaxPyramid* samples = nullptr;
     QColor colour;
     QString name;
+    // Where the curve's pixel columns are kept between frames, if anywhere.
+    DecimatedColumns* columns = nullptr;
 };
 
 // Draws a plot with a painter on any device (a widget, an image, an SVG generator): the axes

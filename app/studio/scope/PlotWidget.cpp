@@ -55,7 +55,7 @@ std::vector<PlotWidget::Curve> PlotWidget::curvesOf(std::vector<PlotTrace> trace
     for (PlotTrace& trace : traces) {
         MinMaxPyramid samples(trace.results, trace.column);
         samples.update();
-        curves.push_back({std::move(trace), std::move(samples)});
+        curves.push_back({std::move(trace), std::move(samples), {}});
     }
     return curves;
 }
@@ -109,11 +109,12 @@ std::vector<PlotCurve> PlotWidget::shownCurves() const {
     std::vector<PlotCurve> curves;
     if (previousRunShown_) {
         for (const Curve& curve : previous_)
-            curves.push_back({&curve.samples, previousRunColour(curve.trace.colour), QString()});
+            curves.push_back(
+                {&curve.samples, previousRunColour(curve.trace.colour), QString(), &curve.columns});
     }
     for (const Curve& curve : current_)
-        curves.push_back(
-            {&curve.samples, curve.trace.colour, QString::fromStdString(curve.trace.name)});
+        curves.push_back({&curve.samples, curve.trace.colour,
+                          QString::fromStdString(curve.trace.name), &curve.columns});
     return curves;
 }
 

@@ -98,6 +98,8 @@ private:
     struct Curve {
         PlotTrace trace;
         MinMaxPyramid samples;
+        // Kept by painting, which is const.
+        mutable DecimatedColumns columns;
     };
     enum class Drag { None, RubberBand, Pan };
 

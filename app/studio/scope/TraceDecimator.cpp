@@ -35,14 +35,19 @@ private:
     std::vector<QPolygonF> lines_;
 };
 
-// Sample bounds of the pixel columns: column c holds [bounds[c], bounds[c + 1]).
-std::vector<std::size_t> columnBounds(const MinMaxPyramid& samples, const PlotMapping& mapping) {
-    const int width = std::max(0, mapping.columns());
-    std::vector<std::size_t> bounds(width + 1);
-    for (int c = 0; c < width; ++c)
-        bounds[c] = samples.firstAtOrAfter(mapping.columnStart(c));
-    bounds[width] = samples.firstAfter(mapping.time().high);
-    return bounds;
+TraceDecimator::Column columnOf(const MinMaxPyramid& samples, std::size_t first, std::size_t last) {
+    TraceDecimator::Column column;
+    column.first = first;
+    column.last = last;
+    if (last - first < TraceDecimator::kDecimateFrom) {
+        for (std::size_t i = first; i < last; ++i)
+            column.extent.include(samples.value(i));
+        return column;
+    }
+    column.extent = samples.extent(first, last);
+    column.firstValue = samples.value(first);
+    column.lastValue = samples.value(last - 1);
+    return column;
 }
 
 void addColumn(const MinMaxPyramid& samples, const TraceDecimator::Column& column, double x,
@@ -56,50 +61,66 @@ void addColumn(const MinMaxPyramid& samples, const TraceDecimator::Column& colum
         lines.lineBreak();
         return;
     }
-    const double first = samples.value(column.first);
-    const double last = samples.value(column.last - 1);
-    if (!std::isnan(first))
-        lines.point(x, first);
+    if (!std::isnan(column.firstValue))
+        lines.point(x, column.firstValue);
     lines.point(x, column.extent.min);
     lines.point(x, column.extent.max);
-    if (!std::isnan(last))
-        lines.point(x, last);
+    if (!std::isnan(column.lastValue))
+        lines.point(x, column.lastValue);
 }
 
 }  // namespace
 
 std::vector<TraceDecimator::Column> TraceDecimator::columns(const MinMaxPyramid& samples,
                                                             const PlotMapping& mapping) {
-    const std::vector<std::size_t> bounds = columnBounds(samples, mapping);
-    std::vector<Column> result(bounds.size() - 1);
-    for (std::size_t c = 0; c < result.size(); ++c) {
-        result[c].first = bounds[c];
-        result[c].last = bounds[c + 1];
-        if (bounds[c + 1] - bounds[c] >= kDecimateFrom)
-            result[c].extent = samples.extent(bounds[c], bounds[c + 1]);
-        else
-            for (std::size_t i = bounds[c]; i < bounds[c + 1]; ++i)
-                result[c].extent.include(samples.value(i));
-    }
+    std::vector<Column> result;
+    fillColumns(samples, mapping, 0, result);
     return result;
 }
 
+// Column starts grow from left to right: each search starts at the bound before it.
+void TraceDecimator::fillColumns(const MinMaxPyramid& samples, const PlotMapping& mapping,
+                                 std::size_t fromColumn, std::vector<Column>& columns) {
+    const int width = std::max(0, mapping.columns());
+    columns.resize(width);
+    if (fromColumn >= columns.size())
+        return;
+    const int from = static_cast<int>(fromColumn);
+    std::size_t first =
+        samples.firstAtOrAfter(mapping.columnStart(from), from > 0 ? columns[from - 1].first : 0);
+    for (int c = from; c < width; ++c) {
+        const std::size_t last = c + 1 < width
+                                     ? samples.firstAtOrAfter(mapping.columnStart(c + 1), first)
+                                     : samples.firstAfter(mapping.time().high, first);
+        columns[c] = columnOf(samples, first, last);
+        first = last;
+    }
+}
+
 std::vector<QPolygonF> TraceDecimator::polylines(const MinMaxPyramid& samples,
-                                                 const PlotMapping& mapping, Mode mode) {
+                                                 const PlotMapping& mapping, Mode mode,
+                                                 const std::vector<Column>* columns) {
     LineCollector lines(mapping);
     if (samples.size() == 0 || mapping.columns() <= 0)
         return lines.take();
-    const std::size_t shownFirst = samples.firstAtOrAfter(mapping.time().low);
-    const std::size_t shownEnd = samples.firstAfter(mapping.time().high);
+    std::vector<Column> computed;
+    if (mode == Mode::Decimated && !columns) {
+        computed = TraceDecimator::columns(samples, mapping);
+        columns = &computed;
+    }
+    const bool decimated = mode == Mode::Decimated;
+    const std::size_t shownFirst =
+        decimated ? columns->front().first : samples.firstAtOrAfter(mapping.time().low);
+    const std::size_t shownEnd =
+        decimated ? columns->back().last : samples.firstAfter(mapping.time().high, shownFirst);
     if (shownFirst > 0)
         lines.sample(samples, shownFirst - 1);
-    if (mode == Mode::Plain) {
+    if (decimated) {
+        for (std::size_t c = 0; c < columns->size(); ++c)
+            addColumn(samples, (*columns)[c], mapping.area().left() + double(c), lines);
+    } else {
         for (std::size_t i = shownFirst; i < shownEnd; ++i)
             lines.sample(samples, i);
-    } else {
-        const std::vector<Column> pixelColumns = columns(samples, mapping);
-        for (std::size_t c = 0; c < pixelColumns.size(); ++c)
-            addColumn(samples, pixelColumns[c], mapping.area().left() + double(c), lines);
     }
     if (shownEnd < samples.size())
         lines.sample(samples, shownEnd);

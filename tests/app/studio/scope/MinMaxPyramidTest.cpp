@@ -67,6 +67,21 @@ TEST(MinMaxPyramidTest, ExtentsOfRandomRangesEqualABruteForceScanWhileTheRunGrow
             ASSERT_EQ(pyramid.firstAfter(t),
                       std::size_t(std::upper_bound(times.begin(), times.end(), t) - times.begin()));
         }
+        // A sweep from left to right, as over pixel columns, each search from the last answer;
+        // times between samples, on them and repeated ones alike.
+        std::vector<double> sweep(40);
+        for (double& t : sweep)
+            t = times[random() % times.size()] + (random() % 2 ? 0.0 : 0.0004);
+        std::sort(sweep.begin(), sweep.end());
+        std::size_t from = 0;
+        for (const double t : sweep) {
+            const auto expected =
+                std::size_t(std::lower_bound(times.begin(), times.end(), t) - times.begin());
+            from = pyramid.firstAtOrAfter(t, from);
+            ASSERT_EQ(from, expected) << t;
+            ASSERT_EQ(pyramid.firstAfter(t, from),
+                      std::size_t(std::upper_bound(times.begin(), times.end(), t) - times.begin()));
+        }
     }
     // A range past the end is clipped to the samples covered.
     const Extent whole = pyramid.extent(0, kSamples + 100);
