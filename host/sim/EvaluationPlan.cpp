@@ -204,6 +204,9 @@ void EvaluationPlan::runForms(const Step& step, EvalState& s) const {
         case Shape::State:
             // Not a library copy: the steps after read what it writes at once (see
             // `derivatives`).
+            // States a solver wrote into these very outputs (its stage buffer) are in place.
+            if (step.aBase >= 0 && s.x + step.aBase == u + step.outBase)
+                return;
             if (step.aBase >= 0)
                 each([x = s.x + step.aBase](int i) { return x[i]; });
             else

@@ -45,9 +45,18 @@ void FixedStepSolver::restart(double t, const double* x) {
 }
 
 void FixedStepSolver::derivatives(double t, const std::vector<double>& x, std::vector<double>& dx) {
+    derivatives(t, x.data(), dx);
+}
+
+void FixedStepSolver::derivatives(double t, const double* x, std::vector<double>& dx) {
     dx[0] = 0;  // the one state of a model without states stays 0
-    if (system_.derivatives(t, x.data(), dx.data()) < 0)
+    if (system_.derivatives(t, x, dx.data()) < 0)
         throw SolverFailure("a block's value cannot be computed", t, step_);
+}
+
+double* FixedStepSolver::stage() {
+    double* buffer = system_.stageBuffer();
+    return buffer ? buffer : stage_.data();
 }
 
 void FixedStepSolver::roots(double t, const std::vector<double>& x, std::vector<double>& g) {
@@ -86,15 +95,19 @@ void FixedStepSolver::takeStep(double h) {
         for (int i = 0; i < n; ++i)
             xNext_[i] = x_[i] + h * k1_[i];
     } else {
+        // The stages are written where the system reads them (its stage buffer), if it has one.
+        double* stage = this->stage();
         for (int i = 0; i < n; ++i)
-            stage_[i] = x_[i] + h / 2 * k1_[i];
-        derivatives(t_ + h / 2, stage_, k2_);
+            stage[i] = x_[i] + h / 2 * k1_[i];
+        derivatives(t_ + h / 2, stage, k2_);
+        stage = this->stage();
         for (int i = 0; i < n; ++i)
-            stage_[i] = x_[i] + h / 2 * k2_[i];
-        derivatives(t_ + h / 2, stage_, k3_);
+            stage[i] = x_[i] + h / 2 * k2_[i];
+        derivatives(t_ + h / 2, stage, k3_);
+        stage = this->stage();
         for (int i = 0; i < n; ++i)
-            stage_[i] = x_[i] + h * k3_[i];
-        derivatives(t_ + h, stage_, k4_);
+            stage[i] = x_[i] + h * k3_[i];
+        derivatives(t_ + h, stage, k4_);
         for (int i = 0; i < n; ++i)
             xNext_[i] = x_[i] + h / 6 * (k1_[i] + 2 * k2_[i] + 2 * k3_[i] + k4_[i]);
     }

@@ -28,6 +28,9 @@ public:
 
 private:
     void derivatives(double t, const std::vector<double>& x, std::vector<double>& dx);
+    void derivatives(double t, const double* x, std::vector<double>& dx);
+    // Where the next stage's state goes: the system's stage buffer, else stage_.
+    double* stage();
     void roots(double t, const std::vector<double>& x, std::vector<double>& g);
     void takeStep(double h);
     // Where the earliest sign change of the root functions over the last step lies; false

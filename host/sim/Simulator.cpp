@@ -169,6 +169,15 @@ void Simulator::computeOutputs(double t, const double* x) {
     model_.plan.outputs(state_);
 }
 
+// A solver writes the state there next: whatever the outputs were computed from is gone.
+double* Simulator::stageBuffer() {
+    const std::optional<int> mirror = model_.plan.stateMirror();
+    if (!mirror)
+        return nullptr;
+    outputsCurrent_ = false;
+    return signals_.data() + *mirror;
+}
+
 int Simulator::derivatives(double t, const double* x, double* dx) {
     computeOutputs(t, x);
     state_.dx = dx;

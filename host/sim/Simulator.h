@@ -43,6 +43,8 @@ private:
     int rootCount() const override { return model_.zeroCrossingCount; }
     int derivatives(double t, const double* x, double* dx) override;
     int roots(double t, const double* x, double* g) override;
+    // The integrators' outputs, when they hold every state (the plan's state mirror).
+    double* stageBuffer() override;
 
     void start();
     // One accepted step and everything that happens at its end; false at the stop time.

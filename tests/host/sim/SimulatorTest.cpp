@@ -225,6 +225,57 @@ TEST(Simulator, AFixedStepSolverLocatesASwitchEventInsideAStep) {
     EXPECT_NEAR(r.time(first + 1), 0.35, 1e-12);  // the fixed steps go on from the event
 }
 
+// Plain integrators hold every state in their outputs, and rk4 writes its stage states right
+// there (the run's stage buffer) instead of having them copied in. The run must still step the
+// system rk4 steps it: x1' = 1 - x1, x2' = 2 x1 - x2, stepped here by the same arithmetic.
+TEST(Simulator, RkFourStagesWrittenIntoTheIntegratorsOutputsGiveTheRkFourSteps) {
+    SimModelBuilder m;
+    auto one = m.add("Constant", "C", {{"Value", "1"}});
+    auto x1 = m.add("Integrator", "X1", {{"InitialCondition", "0.25"}});
+    auto x2 = m.add("Integrator", "X2", {{"InitialCondition", "-0.5"}});
+    auto g1 = m.add("Gain", "G1", {{"Gain", "1"}});
+    auto g2 = m.add("Gain", "G2", {{"Gain", "2"}});
+    auto s1 = m.add("Sum", "S1", {{"Inputs", "+-"}});
+    auto s2 = m.add("Sum", "S2", {{"Inputs", "+-"}});
+    m.wire(one, g1);
+    m.wire(g1, s1, 1, 1);
+    m.wire(s1, x1);
+    m.fan(x1, {{s1, 2}, {g2, 1}, {m.add("Scope", "Y1"), 1}});
+    m.wire(g2, s2, 1, 1);
+    m.wire(s2, x2);
+    m.fan(x2, {{s2, 2}, {m.add("Scope", "Y2"), 1}});
+    SimulationSettings settings = tight(Solver::Rk4, 1);
+    settings.fixedStep = 0.125;
+    auto run = m.run(settings);
+    ASSERT_TRUE(run.compiled->plan.stateMirror());
+
+    const auto f = [](const double* x, double* dx) {
+        dx[0] = 1.0 * 1.0 - x[0];
+        dx[1] = 2.0 * x[0] - x[1];
+    };
+    double x[2] = {0.25, -0.5};
+    for (int step = 0; step < 8; ++step) {
+        const double h = 0.125;
+        double k1[2], k2[2], k3[2], k4[2], stage[2];
+        f(x, k1);
+        for (int i = 0; i < 2; ++i)
+            stage[i] = x[i] + h / 2 * k1[i];
+        f(stage, k2);
+        for (int i = 0; i < 2; ++i)
+            stage[i] = x[i] + h / 2 * k2[i];
+        f(stage, k3);
+        for (int i = 0; i < 2; ++i)
+            stage[i] = x[i] + h * k3[i];
+        f(stage, k4);
+        for (int i = 0; i < 2; ++i)
+            x[i] = x[i] + h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
+    }
+    EXPECT_EQ(run.last("m/Y1:1"), x[0]);
+    EXPECT_EQ(run.last("m/Y2:1"), x[1]);
+    // Both near the closed form x1 = 1 - 0.75 e^-t at t = 1.
+    EXPECT_NEAR(run.last("m/Y1:1"), 1 - 0.75 * std::exp(-1.0), 1e-6);
+}
+
 TEST(Simulator, TheLastFixedStepIsShortenedToLandOnTheStopTime) {
     SimModelBuilder m;
     auto ramp = m.add("Integrator", "R");
