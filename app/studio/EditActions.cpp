@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QWidget>
 
+#include "BusyGuard.h"
 #include "dove2/Editor.h"
 #include "dove2/tools/DeleteTool.h"
 #include "harbor/AbstractDomainInterface.h"
@@ -72,11 +74,16 @@ void EditActions::addTo(QMenu& menu) const {
 bool EditActions::deleteSelection() {
     if (!editor_)
         return false;
+    BusyGuard busy(window());
     ROOK2::KeyEvent press(ROOK2::KeyEvent::Press, DOVE2::DeleteTool::kDeleteKey, 0);
     if (!editor_->delegateToTool(DOVE2::DeleteTool::staticGetDefaultRole(), press))
         editor_->getScene()->deliverKeyEvent(press);
     refresh();
     return true;
+}
+
+QWidget* EditActions::window() const {
+    return qobject_cast<QWidget*>(parent());
 }
 
 void EditActions::addShortcuts(QAction& action, const QList<QKeySequence>& keys) {
@@ -97,18 +104,21 @@ QAction* EditActions::make(const QString& text, int standardKey, void (EditActio
 }
 
 void EditActions::doUndo() {
+    BusyGuard busy(window());
     if (editor_)
         editor_->undo();
     refresh();
 }
 
 void EditActions::doRedo() {
+    BusyGuard busy(window());
     if (editor_)
         editor_->redo();
     refresh();
 }
 
 void EditActions::doCut() {
+    BusyGuard busy(window());
     if (HARBOR::AbstractDomainInterface* domain = editor_ ? editor_->getDomain() : nullptr)
         domain->doCut();
     refresh();
@@ -121,6 +131,7 @@ void EditActions::doCopy() {
 }
 
 void EditActions::doPaste() {
+    BusyGuard busy(window());
     if (HARBOR::AbstractDomainInterface* domain = editor_ ? editor_->getDomain() : nullptr)
         domain->doPaste();
     refresh();
@@ -131,6 +142,7 @@ void EditActions::doDelete() {
 }
 
 void EditActions::doSelectAll() {
+    BusyGuard busy(window());
     if (editor_)
         editor_->selectAll();
     refresh();

@@ -26,6 +26,11 @@ namespace VantorStudio {
 // The window tells it the active editor (before that editor goes) and when to refresh (the
 // undo history, the selection or the clipboard changed). The actions are children of the
 // parent given.
+//
+// Every action but Copy can take long on a big diagram (seconds for thousands of blocks):
+// each runs under a BusyGuard, so clicks and key presses made meanwhile are dropped instead of
+// starting the next long command; the status bar of the parent's window (when the parent is
+// a widget of a main window) says how many were dropped.
 class EditActions : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +56,8 @@ public:
     QAction* selectAll() const { return selectAll_; }
 
 private:
+    // The widget whose window hears of input dropped while busy; null when the parent is none.
+    QWidget* window() const;
     QAction* make(const QString& text, int standardKey, void (EditActions::*slot)());
     // Adds `keys` to the shortcuts of `action`, each once.
     static void addShortcuts(QAction& action, const QList<QKeySequence>& keys);

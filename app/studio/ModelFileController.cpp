@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "BusyGuard.h"
 #include "ModelRenamer.h"
 #include "dove2/Editor.h"
 #include "dove2/FailureWarning.h"
@@ -185,18 +186,44 @@ void ModelFileController::reopenEditors(const OpenModel& model) {
 }
 
 // Loads `file` as the model of `filePath`, adopts it and opens its first diagram; null, with
-// the error shown under `failureTitle`, when it cannot be loaded.
+// the error shown under `failureTitle`, when it cannot be loaded. The error is shown once the
+// busy time is over, so that the user can answer it.
 OpenModel* ModelFileController::loadAndOpen(const std::string& file, const std::string& filePath,
                                             const char* failureTitle) {
+    std::string error;
+    OpenModel* model = nullptr;
+    {
+        BusyGuard busy;
+        model = loadInSteps(file, filePath, error);
+    }
+    if (!model)
+        prompts_.showError(failureTitle, error);
+    return model;
+}
+
+// The steps are told apart so that progress can be shown between them: reading builds the
+// whole model, the tree shows all of it, the editor draws its first diagram.
+OpenModel* ModelFileController::loadInSteps(const std::string& file, const std::string& filePath,
+                                            std::string& error) {
+    tellLoadProgress(file, 0, "reading the model file");
     VTQUILL::File::ModelFileReader::Result loaded = VTQUILL::File::ModelFileReader().load(file);
     if (!loaded.ok()) {
-        prompts_.showError(failureTitle, loaded.error->message());
+        error = loaded.error->message();
         return nullptr;
     }
+    tellLoadProgress(file, 1, "adding the model to the model tree");
     OpenModel& model = adopt(loaded.model, filePath);
+    tellLoadProgress(file, 2, "opening its first diagram");
     openFirstDiagram(model);
     notifyFileUsed(filePath);
+    tellLoadProgress(file, kLoadSteps, "");
     return &model;
+}
+
+void ModelFileController::tellLoadProgress(const std::string& file, int done,
+                                           const char* next) const {
+    if (loadProgress_)
+        loadProgress_(LoadProgress{file, done, next});
 }
 
 OpenModel& ModelFileController::adopt(const VTQUILL::Model& root, const std::string& filePath) {

@@ -27,8 +27,21 @@ namespace VantorStudio {
 // cannot be opened stays open in the tree, and why the editor failed is told to the user
 // (DOVE2::warnOfFailure: stderr and the status bar). Every question goes through the prompts.
 // The studio, the models and the prompts must outlive the controller.
+//
+// Loading a big file takes seconds: it runs under a BusyGuard (clicks and key presses made
+// meanwhile are dropped), in kLoadSteps steps told to the load progress callback.
 class ModelFileController {
 public:
+    // How far the loading of one model file got: `done` of kLoadSteps steps are finished and
+    // `next` says what the following one does ("reading the model file", ...; empty once all
+    // are done).
+    struct LoadProgress {
+        std::string file;
+        int done = 0;
+        std::string next;
+    };
+    static constexpr int kLoadSteps = 3;
+
     ModelFileController(HARBOR::Studio& studio, OpenModels& models, StudioPrompts& prompts);
 
     // A new model ("untitled", "untitled1"...) with one empty diagram, shown in the tree and
@@ -78,6 +91,13 @@ public:
         modelClosing_ = std::move(callback);
     }
 
+    // Told before each step of loading a model file, and once more when all are done (not
+    // after a step that failed: the load then returns null). The callback may run events
+    // (QEventLoop::ExcludeUserInputEvents) to show the progress.
+    void setLoadProgressCallback(std::function<void(const LoadProgress&)> callback) {
+        loadProgress_ = std::move(callback);
+    }
+
     // Told of the file after a model was opened from it or saved to it.
     void setFileUsedCallback(std::function<void(const std::string&)> callback) {
         fileUsed_ = std::move(callback);
@@ -90,6 +110,9 @@ private:
     void notifyFileUsed(const std::string& path);
     OpenModel* loadAndOpen(const std::string& file, const std::string& filePath,
                            const char* failureTitle);
+    OpenModel* loadInSteps(const std::string& file, const std::string& filePath,
+                           std::string& error);
+    void tellLoadProgress(const std::string& file, int done, const char* next) const;
     OpenModel& adopt(const VTQUILL::Model& root, const std::string& filePath);
     void openFirstDiagram(const OpenModel& model);
     bool resolveUnsavedChanges(OpenModel& model);
@@ -102,6 +125,7 @@ private:
     std::function<void()> modelsChanged_;
     std::function<void(const OpenModel&)> modelClosing_;
     std::function<void(const std::string&)> fileUsed_;
+    std::function<void(const LoadProgress&)> loadProgress_;
 };
 
 }  // namespace VantorStudio

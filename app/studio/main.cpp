@@ -1,4 +1,4 @@
-// vantor-studio [MODEL.vtm...]     opens the studio window on the models
+// vantor-studio [MODEL.vtm...]     opens the studio window, then the models (with progress)
 // vantor-studio --render MODEL [--diagram PATH] [--scale N] OUT.{png,pdf,svg}
 //                                  paints a diagram to a picture file without a window
 // vantor-studio --plot MODEL --scope PATH [--compare BLOCK:NAME=VALUE] OUT.{png,svg}
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DiagramRenderer.h"
+#include "LaunchFileOpener.h"
 #include "StudioCommandLine.h"
 #include "StudioStartup.h"
 #include "StudioWindow.h"
@@ -79,8 +80,10 @@ int main(int argc, char** argv) {
     if (line->mode == Mode::Plot)
         return plot(*line);
     VantorStudio::StudioWindow window;
+    // A big model takes seconds to load: the window shows first, and the recovery offer and
+    // the files follow once it painted, with progress in its status bar.
+    VantorStudio::LaunchFileOpener launch(window, line->modelFiles);
     window.show();
-    window.recoverUnsavedWork();
-    window.openFiles(line->modelFiles);
+    launch.start();
     return app.exec();
 }
