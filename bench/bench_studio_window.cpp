@@ -67,6 +67,17 @@ void BM_StudioSelectAllAndClear(benchmark::State& state) {
 }
 BENCHMARK(BM_StudioSelectAllAndClear)->Arg(10000)->Iterations(5)->Unit(benchmark::kMillisecond);
 
+// One-block drag steps repeated on one window, for profiling.
+void BM_StudioDragStep(benchmark::State& state) {
+    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
+    scenario.launch();
+    double step = 0;
+    for (auto _ : state)
+        step += scenario.dragStep();
+    state.counters["drag step ms"] = step * 1e3 / double(state.iterations());
+}
+BENCHMARK(BM_StudioDragStep)->Arg(10000)->Iterations(20)->Unit(benchmark::kMillisecond);
+
 constexpr const char* kLarge = "BM_StudioWindowScenario/10000/iterations:2";
 
 [[maybe_unused]] const bool kGoals =

@@ -75,6 +75,9 @@ void Node::moveAmongSiblings(bool toFront) {
     const auto at = std::find(list.begin(), list.end(), this);
     if (at == list.end())
         return;
+    // Already there: the drawing order stays as it is, and the scene need not renumber.
+    if (toFront ? at + 1 == list.end() : at == list.begin())
+        return;
     if (toFront)
         std::rotate(at, at + 1, list.end());
     else
@@ -103,6 +106,9 @@ void Node::detachFromParentOrScene() {
     const auto at = std::find(list.rbegin(), list.rend(), this);
     if (at != list.rend())
         list.erase(std::next(at).base());
+    // The parent's subtree shrinks: so may the selection outline around it.
+    if (scene_)
+        scene_->outlineMayChange(parent_);
     parent_ = nullptr;
 }
 

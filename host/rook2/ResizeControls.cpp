@@ -1,5 +1,6 @@
 #include "rook2/ResizeControls.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "rook2/ResizeHandle.h"
@@ -10,11 +11,26 @@ namespace {
 
 std::vector<ResizeHandle*> handlesOf(const Node& node) {
     std::vector<ResizeHandle*> handles;
+    // Handles are control nodes: the flag spares the cast for the node's other children.
     for (const auto& child : node.getChildren()) {
+        if (!child->isControl())
+            continue;
         if (auto* handle = dynamic_cast<ResizeHandle*>(child.get()))
             handles.push_back(handle);
     }
     return handles;
+}
+
+// Whether the node's last children are its handles.
+bool handlesOnTop(const Node& node, const std::vector<ResizeHandle*>& handles) {
+    const auto& children = node.getChildren();
+    if (children.size() < handles.size())
+        return false;
+    for (std::size_t i = children.size() - handles.size(); i < children.size(); ++i) {
+        if (std::find(handles.begin(), handles.end(), children[i].get()) == handles.end())
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -30,9 +46,13 @@ void ResizeControls::installCornerResizeControls(Node& node) {
         }
     }
     const PARR::GLRect<double> box = node.contentRect();
-    for (ResizeHandle* handle : handles) {
+    for (ResizeHandle* handle : handles)
         handle->placeOn(box);
-        handle->toTop();
+    // Handles are drawn over the node's other children. A node updated at every step of a drag
+    // keeps them on top already: bringing them up again would renumber the scene each step.
+    if (!handlesOnTop(node, handles)) {
+        for (ResizeHandle* handle : handles)
+            handle->toTop();
     }
 }
 

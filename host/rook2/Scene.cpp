@@ -22,6 +22,11 @@ double scaleOf(const PARR::Transform& t) {
     return s > 0.0 ? s : 1.0;
 }
 
+// The box a selection outline traces around `node` (its bounds), scene frame.
+PARR::GLRect<double> outlineBox(const Node& node) {
+    return node.sceneTransform().mapRect(node.getBounds().boundingRect());
+}
+
 // Whether `node` or one of its ancestors is in `set`.
 bool isUnderAnyOf(const Node* node, const std::unordered_set<const Node*>& set) {
     for (; node; node = node->getParent()) {
@@ -38,6 +43,7 @@ Scene::Scene() : tools_(*this) {}
 Scene::~Scene() {
     tools_.clearToolStack();
     queued_.clear();
+    outlinesQueued_.clear();
     // Nodes held elsewhere survive the scene: take every one of them out of it.
     while (!topLevel_.empty()) {
         const PARR::Holder<Node> node = topLevel_.back();
@@ -100,6 +106,7 @@ void Scene::removeNodes(const std::vector<PARR::Holder<Node>>& nodes) {
         ~Clear() { flag = false; }
     } clear{removingMany_};
     for (const PARR::Holder<Node>& node : leaving) {
+        outlineMayChange(node->parent_);
         node->parent_ = nullptr;
         node->attachTo(nullptr);
         node->markRemoved();
@@ -125,6 +132,9 @@ void Scene::nodeLeaving(Node& node) {
     --nodeCount_;
     // The others keep their relative order: their numbers stay valid.
     markDirty(node);
+    if (node.slot_.outlined)
+        markDirty(node.slot_.outlineRect);
+    node.slot_.outlined = false;
     index_.erase(node);
     node.slot_.queued = false;
     // Only selected nodes are listed, and removeNodes takes its own out in one pass.
@@ -145,6 +155,8 @@ void Scene::nodeGeometryChanged(Node& node) {
 void Scene::nodeAppearanceChanged(Node& node) {
     // Shown or hidden, a node takes its children along.
     markDirtySubtree(node);
+    outlineMayChange(node.parent_);
+    outlinesUnderMayChange(node);
     signalChange();
 }
 
@@ -156,6 +168,7 @@ void Scene::nodeReordered(Node& node) {
 
 void Scene::nodeSelectionChanged(Node& node) {
     dirty_.whole = true;  // the outline reaches a few device pixels beyond the node
+    queueOutline(node);
     if (node.selected_)
         selection_.push_back(&node);
     else
@@ -182,6 +195,7 @@ void Scene::clearSelection() {
     for (Node* node : selection_) {
         node->selected_ = false;
         cleared.emplace_back(node);
+        queueOutline(*node);
     }
     selection_.clear();
     dirty_.whole = true;
@@ -208,6 +222,7 @@ void Scene::flush() {
                 continue;
             const PARR::Transform parentToScene =
                 node->parent_ ? node->parent_->sceneTransform() : PARR::Transform();
+            outlineMayChange(node->parent_);
             reindex(*node, parentToScene);
         }
     }
@@ -217,6 +232,8 @@ void Scene::flush() {
 
 void Scene::reindex(Node& node, const PARR::Transform& parentToScene) {
     node.slot_.queued = false;
+    if (node.selected_)
+        queueOutline(node);
     const PARR::Transform toScene = node.localToParent() * parentToScene;
     const PARR::GLRect<double> box = node.paintRect();
     markDirty(node);
@@ -271,8 +288,55 @@ void Scene::markDirty(const PARR::GLRect<double>& box) {
     dirty_.boxes.push_back(box);
 }
 
+// Nothing to walk while nothing is selected, as during most edits.
+void Scene::outlineMayChange(Node* node) {
+    if (selection_.empty())
+        return;
+    for (; node; node = node->parent_) {
+        if (node->selected_)
+            queueOutline(*node);
+    }
+}
+
+void Scene::outlinesUnderMayChange(Node& node) {
+    if (selection_.empty())
+        return;
+    if (node.selected_)
+        queueOutline(node);
+    for (const auto& child : node.children_)
+        outlinesUnderMayChange(*child);
+}
+
+void Scene::queueOutline(Node& node) {
+    if (node.slot_.outlineQueued || node.scene_ != this)
+        return;
+    node.slot_.outlineQueued = true;
+    outlinesQueued_.push_back(PARR::Holder<Node>(&node));
+}
+
+// Mirrors what ScenePainter outlines: the selected nodes visible in this scene.
+void Scene::remeasureOutlines() {
+    std::vector<PARR::Holder<Node>> work;
+    work.swap(outlinesQueued_);
+    for (const PARR::Holder<Node>& node : work) {
+        IndexSlot& slot = node->slot_;
+        slot.outlineQueued = false;
+        const bool was = slot.outlined;
+        const PARR::GLRect<double> before = slot.outlineRect;
+        slot.outlined = node->scene_ == this && node->selected_ && node->isVisibleInScene();
+        if (slot.outlined)
+            slot.outlineRect = outlineBox(*node);
+        const bool moved = was != slot.outlined || !(before == slot.outlineRect);
+        if (was && moved)
+            markDirty(before);
+        if (slot.outlined && moved)
+            markDirty(slot.outlineRect);
+    }
+}
+
 Scene::DirtyRegion Scene::takeDirtyRegion() {
     flush();
+    remeasureOutlines();
     DirtyRegion taken;
     std::swap(taken, dirty_);
     return taken;
@@ -293,12 +357,26 @@ bool Scene::isLastInPaintOrder(const Node& node) const {
     }
 }
 
+// The index finds the bounds from the nodes of its outermost cells, unless hidden nodes stand
+// alone there; then a walk down the tree, where a hidden node's subtree is skipped whole.
 PARR::GLRect<double> Scene::itemsBoundingRect() {
     flush();
+    if (const std::optional<PARR::GLRect<double>> outer =
+            index_.outerBounds([](const Node& node) { return node.isVisibleInScene(); }))
+        return *outer;
     PARR::GLRect<double> box;
-    for (Node* node : index_.query({-1e300, -1e300, 2e300, 2e300})) {
-        if (node->isVisibleInScene())
+    std::vector<const Node*> stack;
+    for (const auto& node : topLevel_)
+        stack.push_back(node.get());
+    while (!stack.empty()) {
+        const Node* node = stack.back();
+        stack.pop_back();
+        if (!node->visible_)
+            continue;
+        if (node->slot_.indexed)
             box = box.united(node->slot_.sceneRect);
+        for (const auto& child : node->children_)
+            stack.push_back(child.get());
     }
     return box;
 }

@@ -114,9 +114,13 @@ public:
     void acknowledgeChanges() { changeSignalled_ = false; }
 
     // What changed on screen since the last call: the old and new drawn boxes (scene
-    // coordinates) of every node that moved, changed its look, came or went; or `whole`
-    // when that is not known box by box (selection outlines, a first showing, too many
-    // boxes to be worth listing). Brings the index up to date first.
+    // coordinates) of every node that moved, changed its look, came or went, and the old and
+    // new selection outline (the box of Node::getBounds) of every selected node under which
+    // something of that kind happened; or `whole` when that is not known box by box (a change
+    // of the selection, a first showing, too many boxes to be worth listing). The outlines are
+    // cosmetic lines on the box's edges: whoever repaints widens the boxes by a few device
+    // pixels. Brings the index up to date first. Costs O(changed nodes times their depth,
+    // plus the subtrees of the selected nodes among them and above them).
     struct DirtyRegion {
         bool whole = false;
         std::vector<PARR::GLRect<double>> boxes;
@@ -147,6 +151,15 @@ private:
     void markDirty(const Node& node);
     void markDirty(const PARR::GLRect<double>& box);
     void markDirtySubtree(const Node& node);
+    // A selected node's outline spans its subtree: it changes whenever something under it
+    // moves, changes, comes or goes. Queues the outline of `node` and of every selected
+    // ancestor to be measured again at the next takeDirtyRegion (null: nothing).
+    void outlineMayChange(Node* node);
+    // Queues the outline of `node` and of every selected node under it.
+    void outlinesUnderMayChange(Node& node);
+    void queueOutline(Node& node);
+    // Puts the old and new box of every queued outline into the dirty region.
+    void remeasureOutlines();
     std::vector<Node*> hitCandidates(const PARR::GLPoint<double>& p, double tolerance);
     void deliverPress(MouseEvent& event);
     bool deliverToGrab(MouseEvent& event);
@@ -158,6 +171,7 @@ private:
     std::size_t nodeCount_ = 0;
     SpatialIndex index_;
     std::vector<PARR::Holder<Node>> queued_;
+    std::vector<PARR::Holder<Node>> outlinesQueued_;
     bool orderDirty_ = false;
     DirtyRegion dirty_{true, {}};
     // The paint order the next node placed after every other one gets.

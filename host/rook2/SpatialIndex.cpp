@@ -60,6 +60,20 @@ void SpatialIndex::insert(Node& node, const PARR::GLRect<double>& sceneRect) {
     for (int cx = x0; cx <= x1; ++cx)
         for (int cy = y0; cy <= y1; ++cy)
             cells_[key(cx, cy)].push_back(&node);
+    countCells(slot, 1);
+}
+
+void SpatialIndex::countCells(const IndexSlot& slot, int change) {
+    const auto count = [change](std::map<int, int>& counts, int at) {
+        const auto entry = counts.try_emplace(at, 0).first;
+        entry->second += change;
+        if (entry->second == 0)
+            counts.erase(entry);
+    };
+    count(firstColumns_, slot.cellX0);
+    count(lastColumns_, slot.cellX1);
+    count(firstRows_, slot.cellY0);
+    count(lastRows_, slot.cellY1);
 }
 
 void SpatialIndex::erase(Node& node) {
@@ -76,6 +90,7 @@ void SpatialIndex::erase(Node& node) {
 
 void SpatialIndex::eraseFromCells(Node& node) {
     const IndexSlot& slot = node.slot_;
+    countCells(slot, -1);
     for (int cx = slot.cellX0; cx <= slot.cellX1; ++cx) {
         for (int cy = slot.cellY0; cy <= slot.cellY1; ++cy) {
             const auto cell = cells_.find(key(cx, cy));
@@ -91,6 +106,10 @@ void SpatialIndex::eraseFromCells(Node& node) {
 void SpatialIndex::clear() {
     cells_.clear();
     oversize_.clear();
+    firstColumns_.clear();
+    lastColumns_.clear();
+    firstRows_.clear();
+    lastRows_.clear();
     size_ = 0;
 }
 
@@ -132,6 +151,52 @@ std::vector<Node*> SpatialIndex::query(const PARR::GLRect<double>& rect) {
     for (Node* node : oversize_)
         collect(out, node, rect);
     return out;
+}
+
+std::optional<PARR::GLRect<double>> SpatialIndex::outerBounds(
+    const std::function<bool(const Node&)>& shown) const {
+    double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
+    // Each outer edge needs a shown node of its own column or row; oversize nodes count too.
+    bool haveLeft = false, haveTop = false, haveRight = false, haveBottom = false;
+    const auto take = [&](const Node& node, bool atLeft, bool atTop, bool atRight, bool atBottom) {
+        // Empty boxes add nothing to a union of boxes (GLRect::united), so none here either.
+        const PARR::GLRect<double>& box = node.slot_.sceneRect;
+        if (box.isEmpty() || !shown(node))
+            return;
+        left = std::min(left, box.left()), haveLeft |= atLeft;
+        top = std::min(top, box.top()), haveTop |= atTop;
+        right = std::max(right, box.right()), haveRight |= atRight;
+        bottom = std::max(bottom, box.bottom()), haveBottom |= atBottom;
+    };
+    if (!firstColumns_.empty()) {
+        const int x0 = firstColumns_.begin()->first, x1 = lastColumns_.rbegin()->first;
+        const int y0 = firstRows_.begin()->first, y1 = lastRows_.rbegin()->first;
+        for (const auto& [k, list] : cells_) {
+            const int cx = static_cast<int>(static_cast<std::int32_t>(k >> 32));
+            const int cy = static_cast<int>(static_cast<std::int32_t>(k & 0xffffffffu));
+            if (cx != x0 && cx != x1 && cy != y0 && cy != y1)
+                continue;
+            for (const Node* node : list) {
+                const IndexSlot& slot = node->slot_;
+                take(*node, slot.cellX0 == x0, slot.cellY0 == y0, slot.cellX1 == x1,
+                     slot.cellY1 == y1);
+            }
+        }
+    } else {
+        haveLeft = haveTop = haveRight = haveBottom = true;  // the oversize nodes decide
+    }
+    bool anyOversize = false;
+    for (const Node* node : oversize_) {
+        if (shown(*node)) {
+            anyOversize = true;
+            take(*node, true, true, true, true);
+        }
+    }
+    if (firstColumns_.empty() && !anyOversize)
+        return std::nullopt;
+    if (!(haveLeft && haveTop && haveRight && haveBottom))
+        return std::nullopt;
+    return PARR::GLRect<double>(left, top, right - left, bottom - top);
 }
 
 }  // namespace ROOK2

@@ -58,3 +58,53 @@ TEST(SceneDirtyRegion, NamesTheOldAndNewBoxesOfWhatChangedAndNothingElse) {
     moved->setSelected(true);
     EXPECT_TRUE(scene.takeDirtyRegion().whole);
 }
+
+// A selected node's dashed outline spans its whole subtree (a block with its name below it):
+// whatever changes under it, the region holds the outline where it was and where it is, or
+// a drag and a delete leave pieces of it on screen.
+TEST(SceneDirtyRegion, HoldsTheOldAndNewOutlineOfASelectedNodeWhateverChangesUnderIt) {
+    Scene scene;
+    auto block = scene.createNode<RectNode>(GLRect<double>(0, 0, 40, 30));
+    PARR::Holder<RectNode> name(new RectNode({15, 40, 10, 5}));
+    name->setParent(block);
+    block->setSelectable(true);
+    block->setSelected(true);
+    scene.takeDirtyRegion();
+
+    block->setPosition({100, 0});
+    Scene::DirtyRegion region = scene.takeDirtyRegion();
+    EXPECT_TRUE(covers(region, {0, 0, 40, 45}));
+    EXPECT_TRUE(covers(region, {100, 0, 40, 45}));
+
+    name->setRect({-20, 40, 80, 5});
+    region = scene.takeDirtyRegion();
+    EXPECT_TRUE(covers(region, {100, 0, 40, 45}));
+    EXPECT_TRUE(covers(region, {80, 0, 80, 45}));
+
+    name->remove();
+    EXPECT_TRUE(covers(scene.takeDirtyRegion(), {80, 0, 80, 45}));
+
+    name->setParent(block);
+    scene.takeDirtyRegion();
+    scene.removeNodes({block});
+    EXPECT_TRUE(covers(scene.takeDirtyRegion(), {80, 0, 80, 45}));
+}
+
+TEST(SceneDirtyRegion, HoldsTheOutlineOfASelectedNodeThatMovesWithItsGroup) {
+    Scene scene;
+    auto group = scene.createNode<ContainerNode>();
+    PARR::Holder<RectNode> member(new RectNode({0, 0, 10, 10}));
+    PARR::Holder<RectNode> mark(new RectNode({0, 20, 4, 4}));
+    member->setParent(group);
+    mark->setParent(member);
+    member->setSelectable(true);
+    member->setSelected(true);
+    scene.takeDirtyRegion();
+
+    group->setPosition({50, 0});
+    const Scene::DirtyRegion region = scene.takeDirtyRegion();
+    EXPECT_TRUE(covers(region, {0, 0, 10, 24}));
+    EXPECT_TRUE(covers(region, {50, 0, 10, 24}));
+
+    EXPECT_FALSE(meets(scene.takeDirtyRegion(), {50, 0, 10, 24})) << "nothing changed since";
+}
