@@ -78,6 +78,21 @@ void BM_StudioDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_StudioDragStep)->Arg(10000)->Iterations(20)->Unit(benchmark::kMillisecond);
 
+// Select All, Delete and its undo repeated on one window, for profiling.
+void BM_StudioDeleteAndUndo(benchmark::State& state) {
+    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
+    scenario.launch();
+    double remove = 0, undo = 0;
+    for (auto _ : state) {
+        scenario.selectAll();
+        remove += scenario.deleteAll();
+        undo += scenario.undo();
+    }
+    state.counters["delete ms"] = remove * 1e3 / double(state.iterations());
+    state.counters["undo delete ms"] = undo * 1e3 / double(state.iterations());
+}
+BENCHMARK(BM_StudioDeleteAndUndo)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
 constexpr const char* kLarge = "BM_StudioWindowScenario/10000/iterations:2";
 
 [[maybe_unused]] const bool kGoals =

@@ -87,14 +87,16 @@ bool BlockModifyListener::isCachedBlock(const VTQUILL::ImmutableBlock& block) co
     return !Vantor::BlockGlyphCreationRegistry::getInstance()->hasRegisteredBlockGlyph(asBlock);
 }
 
-bool BlockModifyListener::createEntry(const VTQUILL::ImmutableBlock& block) {
+bool BlockModifyListener::createEntry(const VTQUILL::ImmutableBlock& block,
+                                      boost::shared_ptr<DOVERenderAdapter> recorded) {
     if (!isCachedBlock(block))
         return false;
     vtBlock* engine = VTQUILL::getVtBlock(block);
     if (!engine || entries.count(engine))
         return false;
     const PARR::GLPoint<double> size = block.getSize();
-    auto adapter = boost::make_shared<DOVERenderAdapter>(size.x, size.y);
+    auto adapter =
+        recorded ? std::move(recorded) : boost::make_shared<DOVERenderAdapter>(size.x, size.y);
     auto entry =
         boost::make_shared<BGPainterFacade>(editor ? editor->getScene() : nullptr, size, adapter);
     entries.emplace(engine, RenderEntry(adapter, entry));
@@ -137,15 +139,23 @@ void BlockModifyListener::processPending() {
         if (found == entries.end() || !isCachedBlock(block))
             continue;
         const RenderEntry entry = found->second;
-        render(block, *entry.first);
+        if (!recordedAlready.erase(engine))
+            render(block, *entry.first);
         refresh(block, *entry.second);
         updateGlyph(block);
     }
-    for (vtBlock* engine : toDrop)
-        entries.erase(engine);
+    for (vtBlock* engine : toDrop) {
+        // The engine tells of a deletion before the model's commit reports it.
+        const auto found = entries.find(engine);
+        if (found == entries.end())
+            continue;
+        erasedRecordings[engine->getObjectId()] = found->second.first;
+        entries.erase(found);
+    }
     if (entries.empty())
         entries = {};
     toDrop.clear();
+    recordedAlready.clear();
 }
 
 void BlockModifyListener::processBatch() {
@@ -179,8 +189,8 @@ void BlockModifyListener::blockHasChanged(vtBlock* block) {
 }
 
 void BlockModifyListener::blockHasBeenAdded(vtBlock* block) {
-    if (block && createEntry(VTQUILL::getQUILLBlock(block, model)))
-        pending.insert(block);
+    if (block)
+        queueCreated(block->getObjectId());
 }
 
 void BlockModifyListener::blockIsAboutToBeDeleted(vtBlock* block) {
@@ -204,8 +214,34 @@ VTQUILL::Block BlockModifyListener::rootBlock(QUILL::ObjectId id) const {
 
 void BlockModifyListener::queueCreated(QUILL::ObjectId id) {
     const VTQUILL::Block block = rootBlock(id);
-    if (createEntry(block))
-        pending.insert(VTQUILL::getVtBlock(block));
+    boost::shared_ptr<DOVERenderAdapter> recorded = recordingStillRight(id);
+    const bool reused = recorded != nullptr;
+    if (!createEntry(block, std::move(recorded)))
+        return;
+    vtBlock* engine = VTQUILL::getVtBlock(block);
+    pending.insert(engine);
+    if (reused)
+        recordedAlready.insert(engine);
+}
+
+// The recording the block had when the last commit deleted it, if its state in the model's
+// root draws the same.
+boost::shared_ptr<DOVERenderAdapter> BlockModifyListener::recordingStillRight(
+    QUILL::ObjectId id) const {
+    const auto dropped = lastDropped.find(id);
+    if (dropped == lastDropped.end())
+        return {};
+    const QUILL::ObjectState* now = model.getDeviant().find(id);
+    if (!now || changesDrawing(*dropped->second.state, *now))
+        return {};
+    return dropped->second.recording;
+}
+
+void BlockModifyListener::keepDropped(const QUILL::ChangeSet::Change& change, vtBlock* engine) {
+    if (const auto found = entries.find(engine); found != entries.end())
+        droppedNow[change.id] = {change.before, found->second.first};
+    else if (const auto erased = erasedRecordings.find(change.id); erased != erasedRecordings.end())
+        droppedNow[change.id] = {change.before, erased->second};
 }
 
 void BlockModifyListener::queueChanged(QUILL::ObjectId id) {
@@ -222,7 +258,9 @@ void BlockModifyListener::onCommit(const QUILL::ReportOfChanges<>& report) {
         if (change.isCreation()) {
             queueCreated(change.id);
         } else if (change.isDeletion()) {
-            if (vtBlock* engine = engineBlock(change.id)) {
+            vtBlock* engine = engineBlock(change.id);
+            keepDropped(change, engine);
+            if (engine) {
                 toDrop.insert(engine);
                 pending.erase(engine);
             }
@@ -231,6 +269,11 @@ void BlockModifyListener::onCommit(const QUILL::ReportOfChanges<>& report) {
         }
     }
     processPending();
+    // Only the next commit may take the recordings back: any later one may find the blocks
+    // changed in ways their own states do not show.
+    lastDropped = std::move(droppedNow);
+    droppedNow.clear();
+    erasedRecordings.clear();
     if (batchDepth > 0)
         --batchDepth;
 }

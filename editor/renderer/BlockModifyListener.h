@@ -5,9 +5,11 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <utility>
 
 #include "application/Export.h"
+#include "quill/ChangeSet.h"
 #include "quill/ImmutableModel.h"
 #include "quill/ListenerBase.h"
 #include "quill/ListenerHolder.h"
@@ -88,7 +90,8 @@ private:
     };
     using BlockQueue = std::set<vtBlock*, ByIdentity>;
 
-    bool createEntry(const VTQUILL::ImmutableBlock& block);
+    bool createEntry(const VTQUILL::ImmutableBlock& block,
+                     boost::shared_ptr<DOVERenderAdapter> recorded = {});
     void render(const VTQUILL::Block& block, DOVERenderAdapter& adapter);
     void refresh(const VTQUILL::Block& block, BGPainterFacade& entry);
     void updateGlyph(const VTQUILL::Block& block) const;
@@ -96,6 +99,8 @@ private:
     // processPending inside an engine transaction on the diagram's graph.
     void processBatch();
     void queueCreated(QUILL::ObjectId id);
+    boost::shared_ptr<DOVERenderAdapter> recordingStillRight(QUILL::ObjectId id) const;
+    void keepDropped(const QUILL::ChangeSet::Change& change, vtBlock* engine);
     void queueChanged(QUILL::ObjectId id);
     // The engine block of a block id of this model, also for a block the commit deleted.
     vtBlock* engineBlock(QUILL::ObjectId id) const;
@@ -107,6 +112,19 @@ private:
     std::map<vtBlock*, RenderEntry> entries;
     int batchDepth = 0;
     BlockQueue pending;
+    // Queued blocks whose entry reuses a recording that is still right: refreshed, not drawn.
+    std::set<vtBlock*> recordedAlready;
+    // The recordings of the blocks the last commit deleted, with the block's state then: a
+    // commit right after it that creates the same block in the same state (the undo of a
+    // delete, the redo of a paste) reuses them instead of drawing thousands of blocks again.
+    struct Dropped {
+        QUILL::StatePtr state;
+        boost::shared_ptr<DOVERenderAdapter> recording;
+    };
+    std::unordered_map<QUILL::ObjectId, Dropped> lastDropped;
+    std::unordered_map<QUILL::ObjectId, Dropped> droppedNow;
+    // Recordings of entries dropped since the last commit, by block id.
+    std::unordered_map<QUILL::ObjectId, boost::shared_ptr<DOVERenderAdapter>> erasedRecordings;
     BlockQueue toDrop;
     bool processing = false;
     std::uint64_t renderCount = 0;

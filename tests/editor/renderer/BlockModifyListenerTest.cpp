@@ -160,11 +160,24 @@ TEST_F(BlockModifyListenerTest, DeletingABlockDropsItsEntryAndUndoMakesItAgain) 
     ASSERT_FALSE(sum.isValid());
     EXPECT_EQ(listener().getEntryCount(), 2u);
 
+    // Undone at once, the block comes back with the recording it had: nothing is drawn.
     const std::uint64_t before = renders();
     view->editor().undo();
     ASSERT_TRUE(sum.isValid());
     EXPECT_EQ(listener().getEntryCount(), 3u);
-    EXPECT_EQ(renders(), before + 1);
+    EXPECT_EQ(renders(), before);
+    EXPECT_GT(inkIn(paintScene(), {100, 20, 30, 30}), 50);
+
+    // With another commit in between, the old recording is not trusted: the block is drawn.
+    ASSERT_TRUE(view->editor().select(sum));
+    view->key(Qt::Key_Delete);
+    ASSERT_FALSE(sum.isValid());
+    editParameter(gain, "Gain", "7");
+    view->editor().undo();
+    const std::uint64_t afterGainUndo = renders();
+    view->editor().undo();
+    ASSERT_TRUE(sum.isValid());
+    EXPECT_EQ(renders(), afterGainUndo + 1);
     EXPECT_GT(inkIn(paintScene(), {100, 20, 30, 30}), 50);
 }
 
