@@ -180,22 +180,25 @@ void BM_StudioRunThroughputWithAScopeOpen(benchmark::State& state) {
     StudioTest::qtApplication();
     const std::string path = writeChainModel(dir, 50, "20");
     OpenStudio studio(path);
-    double headless = 0, inStudio = 0;
+    // Each run in the studio against a headless run just before it; the median of the ratios,
+    // so that one run slowed by the machine's other work does not decide the figure.
+    std::vector<double> ratios;
     for (auto _ : state) {
         state.PauseTiming();
-        headless += headlessSeconds(path);
+        const double headless = headlessSeconds(path);
         state.ResumeTiming();
         studio.simulation().run();
         studio.waitForTheRun();
-        inStudio += studio.simulation().lastRunSeconds();
+        ratios.push_back(studio.simulation().lastRunSeconds() / headless);
     }
     if (!studio.simulation().scopes().window("chain/View")) {
         state.SkipWithError("no scope window");
         return;
     }
-    state.counters["studio over headless"] = inStudio / headless;
+    std::sort(ratios.begin(), ratios.end());
+    state.counters["studio over headless"] = ratios[ratios.size() / 2];
 }
-BENCHMARK(BM_StudioRunThroughputWithAScopeOpen)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StudioRunThroughputWithAScopeOpen)->Iterations(7)->Unit(benchmark::kMillisecond);
 
 [[maybe_unused]] const bool kGoals =
     BenchGoal::timeBelow("Run of pid_loop from the menu to its painted trace",
@@ -204,7 +207,7 @@ BENCHMARK(BM_StudioRunThroughputWithAScopeOpen)->Iterations(3)->Unit(benchmark::
                             "BM_EventToPaintWhileAModelRuns/iterations:4", "95th percentile ms", 16,
                             "ms") &&
     BenchGoal::counterBelow("studio run time with a scope open over headless",
-                            "BM_StudioRunThroughputWithAScopeOpen/iterations:3",
+                            "BM_StudioRunThroughputWithAScopeOpen/iterations:7",
                             "studio over headless", 1.25, "");
 
 }  // namespace

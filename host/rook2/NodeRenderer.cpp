@@ -3,9 +3,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
+#include <QStaticText>
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "rook2/ContainerNode.h"
 #include "rook2/CustomNode.h"
@@ -152,11 +154,34 @@ void NodeRenderer::visit(const TextNode& node) {
     }
 }
 
+// A line of one colour and font, its layout kept between paints: laying text out (shaping) was
+// most of a repaint of a diagram's names. The cache is emptied when it grows large.
+void NodeRenderer::drawPlainLine(const QString& line, const QFont& font, double top) {
+    static std::unordered_map<QString, QStaticText> layouts;
+    constexpr std::size_t kMostLayouts = 8192;
+    if (layouts.size() > kMostLayouts)
+        layouts.clear();
+    const QString key = font.key() + QChar(0x1f) + line;
+    auto found = layouts.find(key);
+    if (found == layouts.end()) {
+        QStaticText text(line);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+        found = layouts.emplace(key, std::move(text)).first;
+    }
+    painter_.drawStaticText(QPointF(0, top), found->second);
+}
+
 void NodeRenderer::drawTextLine(const TextNode& node, const QString& line, int firstByte,
                                 double y) {
     const QColor plain = toQColor(node.getTextColor());
-    const std::string bytes = line.toStdString();
     const std::vector<TextSpan> spans = node.highlightedSpans();
+    if (spans.empty()) {
+        painter_.setPen(plain);
+        drawPlainLine(line, node.getFont(), y - node.ascent());
+        return;
+    }
+    const std::string bytes = line.toStdString();
     QFont font = node.getFont();
     double x = 0.0;
     std::size_t at = 0;

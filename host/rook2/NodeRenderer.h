@@ -2,6 +2,7 @@
 
 #include "rook2/NodeVisitor.h"
 
+class QFont;
 class QPainter;
 class QString;
 class QTransform;
@@ -41,6 +42,7 @@ private:
     void drawEffects(const Node& node);
     void drawDecoration(const Node& decoration, const QTransform& placement);
     void drawTextLine(const TextNode& node, const QString& line, int firstByte, double y);
+    void drawPlainLine(const QString& line, const QFont& font, double top);
 
     QPainter& painter_;
     CustomNodeCache& cache_;
