@@ -334,6 +334,16 @@ void Scene::remeasureOutlines() {
     }
 }
 
+std::optional<PARR::GLRect<double>> Scene::selectionOutline(const Node& node) {
+    if (node.slot_.outlineQueued || !outlinesQueued_.empty()) {
+        flush();
+        remeasureOutlines();  // what it marks stays in the region for the next repaint
+    }
+    if (node.scene_ != this || !node.slot_.outlined)
+        return std::nullopt;
+    return node.slot_.outlineRect;
+}
+
 Scene::DirtyRegion Scene::takeDirtyRegion() {
     flush();
     remeasureOutlines();

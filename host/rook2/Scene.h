@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -131,6 +132,11 @@ public:
 
     // Brings the spatial index and drawing order up to date (queries do it themselves).
     void flush();
+
+    // The box of `node`'s selection outline (Node::getBounds in the scene frame), as measured
+    // for the repaint region, brought up to date first; none when the node shows no outline
+    // (not selected, hidden, or of another scene).
+    std::optional<PARR::GLRect<double>> selectionOutline(const Node& node);
 
 private:
     friend class Node;
