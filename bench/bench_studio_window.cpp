@@ -93,6 +93,20 @@ void BM_StudioDeleteAndUndo(benchmark::State& state) {
 }
 BENCHMARK(BM_StudioDeleteAndUndo)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
+// The move of everything and its undo repeated on one window, for profiling.
+void BM_StudioMoveAllAndUndo(benchmark::State& state) {
+    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
+    scenario.launch();
+    double move = 0, undo = 0;
+    for (auto _ : state) {
+        move += scenario.moveSelection();
+        undo += scenario.undo();
+    }
+    state.counters["move all ms"] = move * 1e3 / double(state.iterations());
+    state.counters["undo move ms"] = undo * 1e3 / double(state.iterations());
+}
+BENCHMARK(BM_StudioMoveAllAndUndo)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
 constexpr const char* kLarge = "BM_StudioWindowScenario/10000/iterations:2";
 
 [[maybe_unused]] const bool kGoals =

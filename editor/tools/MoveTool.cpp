@@ -124,6 +124,9 @@ void MoveTool::updateReroutedSegment(const VTQUILL::Segment& segment, const DOVE
 }
 
 void MoveTool::commitMove() {
+    // Putting the preview back and recording the move both move every glyph: brought up to
+    // date once, at the end, they move once.
+    const DOVE2::Graphics::UpdateBatch batch(getEditor().getGraphics());
     getEditor().dropPreviews();
     const PARR::GLPoint<double> delta = getDelta();
     if (getMovingSet().empty() || delta == PARR::GLPoint<double>())

@@ -80,8 +80,19 @@ void Graphics::onCommit(const QUILL::ReportOfChanges<>& report) {
         if (isShown(object))
             makeGlyph(object);
     }
-    std::unordered_set<QUILL::ObjectId> updated;
+    if (batches_ == 0) {
+        updateModified(report.getModified());
+        return;
+    }
     for (const QUILL::ImmutableClassObject& object : report.getModified()) {
+        if (held_.insert(object.getObjectId()).second)
+            heldModified_.push_back(object);
+    }
+}
+
+void Graphics::updateModified(const std::vector<QUILL::ImmutableClassObject>& modified) {
+    std::unordered_set<QUILL::ObjectId> updated;
+    for (const QUILL::ImmutableClassObject& object : modified) {
         auto it = glyphs_.find(object.getObjectId());
         const bool shown = isShown(object);
         if (it != glyphs_.end() && shown)
@@ -92,8 +103,25 @@ void Graphics::onCommit(const QUILL::ReportOfChanges<>& report) {
             makeGlyph(object);
         updated.insert(object.getObjectId());
     }
-    for (const QUILL::ImmutableClassObject& object : report.getModified())
+    for (const QUILL::ImmutableClassObject& object : modified)
         updateAttachedEdges(object, updated);
+}
+
+Graphics::UpdateBatch::UpdateBatch(Graphics* graphics) : graphics_(graphics) {
+    if (graphics_)
+        ++graphics_->batches_;
+}
+
+// Elements deleted since they were held have no glyph and are no longer valid: skipped.
+Graphics::UpdateBatch::~UpdateBatch() {
+    if (!graphics_ || --graphics_->batches_ > 0)
+        return;
+    std::vector<QUILL::ImmutableClassObject> held;
+    held.swap(graphics_->heldModified_);
+    graphics_->held_.clear();
+    std::erase_if(held,
+                  [](const QUILL::ImmutableClassObject& object) { return !object.isValid(); });
+    graphics_->updateModified(held);
 }
 
 // An edge's glyph is drawn from the positions of its ends: when a node (or a node inside it,

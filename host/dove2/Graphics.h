@@ -63,6 +63,22 @@ public:
     // contained elements move under it). Nothing happens for an element not shown here.
     void invalidateGlyph(const QUILL::ImmutableClassObject& element);
 
+    // While a batch lives, the glyphs of modified elements are brought up to date once, when
+    // the outermost batch ends, however many commits modified them meanwhile (a preview put
+    // back and the command that makes it for good: the glyphs move back and forth for
+    // nothing otherwise). Created and deleted elements are handled at once. Nothing may read
+    // the glyphs' drawing while a batch lives.
+    class UpdateBatch {
+    public:
+        explicit UpdateBatch(Graphics* graphics);
+        ~UpdateBatch();
+        UpdateBatch(const UpdateBatch&) = delete;
+        UpdateBatch& operator=(const UpdateBatch&) = delete;
+
+    private:
+        Graphics* graphics_;
+    };
+
     // QUILL::ListenerBase
     void onCommit(const QUILL::ReportOfChanges<>& report) override;
     void onDeviantDestroyed(QUILL::Deviant& instance) override;
@@ -75,6 +91,7 @@ private:
     void updateGlyph(Glyph& glyph);
     void updateAttachedEdges(const QUILL::ImmutableClassObject& object,
                              std::unordered_set<QUILL::ObjectId>& updated);
+    void updateModified(const std::vector<QUILL::ImmutableClassObject>& modified);
     void refreshLayoutRects(const QUILL::ImmutableClassObject& object);
     void destroyGlyph(QUILL::ObjectId id);
     // Forgets the glyph of `id` and returns its root, still in the scene, for the caller to
@@ -92,6 +109,10 @@ private:
     GlyphFactory& factory_;
     Editor* editor_;
     std::unordered_map<QUILL::ObjectId, PARR::Holder<Glyph>> glyphs_;
+    // Open update batches, and the elements modified while one is open, each once.
+    int batches_ = 0;
+    std::vector<QUILL::ImmutableClassObject> heldModified_;
+    std::unordered_set<QUILL::ObjectId> held_;
 };
 
 }  // namespace DOVE2

@@ -177,6 +177,31 @@ TEST_F(GraphicsTest, MovingANodeAlsoRedrawsTheEdgesAttachedToItOrToANodeInsideIt
     EXPECT_DOUBLE_EQ(graphics->getGlyph(gainOut)->rect().x(), 50 + 30);
 }
 
+// Commits inside an update batch (a preview put back, then the move recorded) update each
+// modified glyph once, when the batch ends, from the state then; a deletion still acts at once.
+TEST_F(GraphicsTest, AnUpdateBatchUpdatesEachModifiedGlyphOnceWhenItEnds) {
+    show(b.diagram);
+    {
+        const Graphics::UpdateBatch batch(&*graphics);
+        gain.setPosition({50, 60});
+        b.commit();
+        gain.setPosition({70, 80});
+        constant.setPosition({5, 5});
+        b.commit();
+        destroy(sum);
+        b.commit();
+        EXPECT_TRUE(factory.log->updated.empty());
+        EXPECT_EQ(GlyphLog::ids(factory.log->destroyed),
+                  (IdSet{sum.getObjectId(), sumIn.getObjectId()}));
+        EXPECT_EQ(rootOf(gain)->getPosition(), (PARR::GLPoint<double>{10, 20}));
+    }
+    for (const auto& [id, updates] : factory.log->updated)
+        EXPECT_EQ(updates, 1) << id;  // once each, though the gain moved twice
+    EXPECT_EQ(GlyphLog::ids(factory.log->updated),
+              (IdSet{gain.getObjectId(), constant.getObjectId(), segment.getObjectId()}));
+    EXPECT_EQ(rootOf(gain)->getPosition(), (PARR::GLPoint<double>{70, 80}));
+}
+
 TEST_F(GraphicsTest, ACommitThatDeletesAnElementDestroysExactlyItsGlyph) {
     show(b.diagram);
     ROOK2::WeakRef<ROOK2::Node> root(rootOf(constant));
