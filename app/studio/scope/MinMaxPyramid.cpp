@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace VantorStudio {
 
@@ -111,17 +112,19 @@ MinMaxPyramid::Extent MinMaxPyramid::scan(std::size_t first, std::size_t last) c
 }
 
 std::size_t MinMaxPyramid::firstAtOrAfter(double time, std::size_t from) const {
-    return firstNotBefore([time](double t) { return t < time; }, from);
+    return firstNotBefore(
+        time, [time](double t) { return t < time; }, from);
 }
 
 std::size_t MinMaxPyramid::firstAfter(double time, std::size_t from) const {
-    return firstNotBefore([time](double t) { return t <= time; }, from);
+    return firstNotBefore(
+        time, [time](double t) { return t <= time; }, from);
 }
 
 // Gallops over the blocks' start times from `from`'s block to the first block that does not
 // start before the answer's time, then searches the samples of the block before it.
 template <class Before>
-std::size_t MinMaxPyramid::firstNotBefore(Before before, std::size_t from) const {
+std::size_t MinMaxPyramid::firstNotBefore(double time, Before before, std::size_t from) const {
     if (from >= size_)
         return size_;
     // Blocks of the levels are whole: their start times cover samples below that many blocks.
@@ -148,6 +151,10 @@ std::size_t MinMaxPyramid::firstNotBefore(Before before, std::size_t from) const
     // for the last in a long run.
     const std::size_t first = std::max(from, (low - 1) * kBlockSamples);
     const std::size_t last = low < blocks ? low * kBlockSamples : size_;
+    if (low < blocks) {
+        if (const std::optional<std::size_t> found = guessedInBlock(time, before, low, first))
+            return *found;
+    }
     std::array<double, 2 * kBlockSamples> times;
     std::size_t at = first;
     while (at < last) {
@@ -160,6 +167,35 @@ std::size_t MinMaxPyramid::firstNotBefore(Before before, std::size_t from) const
         at += count;
     }
     return last;
+}
+
+// Samples usually come at even steps: the answer's place in block low - 1 is guessed from the
+// start times of that block and the next, and a few samples around the guess are read, the one
+// before them included; the guess is taken when the answer is seen to lie among them.
+template <class Before>
+std::optional<std::size_t> MinMaxPyramid::guessedInBlock(double time, Before before,
+                                                         std::size_t low, std::size_t first) const {
+    const double t0 = blockTimes_[low - 1], t1 = blockTimes_[low];
+    const double fraction = (time - t0) / (t1 - t0);
+    if (!(t1 > t0) || !(fraction >= 0) || !(fraction <= 1))
+        return std::nullopt;
+    constexpr std::size_t kBefore = 3, kWindow = 8;
+    const std::size_t blockStart = (low - 1) * kBlockSamples, last = low * kBlockSamples;
+    const auto guess = blockStart + static_cast<std::size_t>(fraction * kBlockSamples);
+    const std::size_t begin = std::max(first, std::min(guess, last) - std::min(guess, kBefore));
+    const std::size_t end = std::min(last, begin + kWindow);
+    // The sample just before the window, unless the window starts at `first`.
+    const std::size_t read = begin > first ? begin - 1 : begin;
+    std::array<double, kWindow + 1> times;
+    results_->copy(VTSIM::SimulationResults::kTimeColumn, read, end - read, times.data());
+    const std::size_t count = end - read;
+    if (read < begin && !before(times[0]))
+        return std::nullopt;  // the answer lies before the window
+    const std::size_t notBefore = static_cast<std::size_t>(
+        std::partition_point(times.begin(), times.begin() + count, before) - times.begin());
+    if (notBefore == count && end < last)
+        return std::nullopt;  // after it
+    return read + notBefore;
 }
 
 }  // namespace VantorStudio

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "sim/SimulationResults.h"
@@ -86,7 +87,10 @@ private:
     Extent scan(std::size_t first, std::size_t last) const;
     // The first sample from `from` on (size() when none) for which `before(time)` is false.
     template <class Before>
-    std::size_t firstNotBefore(Before before, std::size_t from) const;
+    std::size_t firstNotBefore(double time, Before before, std::size_t from) const;
+    template <class Before>
+    std::optional<std::size_t> guessedInBlock(double time, Before before, std::size_t low,
+                                              std::size_t first) const;
 
     std::shared_ptr<const VTSIM::SimulationResults> results_;
     std::size_t column_;
