@@ -107,6 +107,20 @@ void BM_StudioMoveAllAndUndo(benchmark::State& state) {
 }
 BENCHMARK(BM_StudioMoveAllAndUndo)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
+// Opening and quitting, for profiling the quit.
+void BM_StudioQuit(benchmark::State& state) {
+    double quit = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
+        scenario.launch();
+        state.ResumeTiming();
+        quit += scenario.quit();
+    }
+    state.counters["quit ms"] = quit * 1e3 / double(state.iterations());
+}
+BENCHMARK(BM_StudioQuit)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
 constexpr const char* kLarge = "BM_StudioWindowScenario/10000/iterations:2";
 
 [[maybe_unused]] const bool kGoals =
