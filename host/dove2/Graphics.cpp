@@ -254,6 +254,9 @@ void Graphics::reattachChildrenOf(QUILL::ObjectId id) {
 }
 
 void Graphics::destroyAll() {
+    // Most of a big scene goes: its index is dropped at once rather than node by node.
+    if (glyphs_.size() > kDropIndexFrom)
+        scene_.dropIndex();
     // Top-level glyphs first, the latest added first, so that the scene lets go of each in
     // constant time; then whatever is left (glyphs below others).
     std::vector<QUILL::ObjectId> ids;

@@ -68,6 +68,9 @@ public:
     // back and the command that makes it for good: the glyphs move back and forth for
     // nothing otherwise). Created and deleted elements are handled at once. Nothing may read
     // the glyphs' drawing while a batch lives.
+    // Beyond this many glyphs, destroying them all drops the scene's index first.
+    static constexpr std::size_t kDropIndexFrom = 1000;
+
     class UpdateBatch {
     public:
         explicit UpdateBatch(Graphics* graphics);

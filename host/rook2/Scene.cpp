@@ -334,6 +334,25 @@ void Scene::remeasureOutlines() {
     }
 }
 
+void Scene::dropIndex() {
+    index_.clear();
+    std::vector<Node*> stack;
+    for (const auto& node : topLevel_)
+        stack.push_back(node.get());
+    while (!stack.empty()) {
+        Node* node = stack.back();
+        stack.pop_back();
+        node->slot_.indexed = false;
+        for (const auto& child : node->children_)
+            stack.push_back(child.get());
+    }
+    for (const auto& node : topLevel_)
+        queue(*node);
+    dirty_.whole = true;
+    dirty_.boxes.clear();
+    signalChange();
+}
+
 std::optional<PARR::GLRect<double>> Scene::selectionOutline(const Node& node) {
     if (node.slot_.outlineQueued || !outlinesQueued_.empty()) {
         flush();

@@ -132,6 +132,10 @@ public:
 
     // Brings the spatial index and drawing order up to date (queries do it themselves).
     void flush();
+    // Empties the spatial index and marks the whole scene to repaint; the nodes still in the
+    // scene are indexed again at the next query. Before most of a large scene leaves, this
+    // spares taking each node out of the index and the repaint region one by one.
+    void dropIndex();
 
     // The box of `node`'s selection outline (Node::getBounds in the scene frame), as measured
     // for the repaint region, brought up to date first; none when the node shows no outline

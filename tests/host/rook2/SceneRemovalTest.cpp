@@ -120,3 +120,37 @@ TEST(SceneRemoval, NodesOfAnotherSceneAndNodesRemovedBeforeAreTakenAsNodeRemoveT
     EXPECT_EQ(scene.getTopLevelNodes().front().get(), kept.get());
     EXPECT_EQ(scene.nodeCount(), 1u);
 }
+
+namespace {
+
+// Dropping the index before most of a scene leaves: the nodes that stay are found again, the
+// ones that left are found nowhere, a node moved meanwhile is found where it went, and the
+// whole scene is to repaint.
+TEST(SceneRemoval, AfterTheIndexIsDroppedTheNodesThatStayAreFoundAgain) {
+    Scene scene;
+    std::vector<Holder<RectNode>> nodes;
+    for (int i = 0; i < 40; ++i) {
+        Holder<RectNode> node(new RectNode({10.0 * i, 0, 5, 5}));
+        scene.addNode(node);
+        Holder<RectNode> child(new RectNode({10.0 * i + 1, 1, 2, 2}));  // parent's frame
+        child->setParent(node);
+        nodes.push_back(node);
+    }
+    scene.takeDirtyRegion();
+    scene.dropIndex();
+    for (int i = 0; i < 40; ++i) {
+        if (i % 4 != 0)
+            nodes[i]->remove();
+    }
+    nodes[8]->setPosition({500, 500});  // its box at (580, 500) now
+    EXPECT_TRUE(scene.takeDirtyRegion().whole);
+    for (int i = 0; i < 40; ++i) {
+        const std::vector<Node*> found = scene.nodesIn({10.0 * i, 0, 5, 5});
+        const bool stays = i % 4 == 0 && i != 8;
+        EXPECT_EQ(found.size(), stays ? 2u : 0u) << i;  // the node and its child
+    }
+    EXPECT_EQ(scene.nodesIn({580, 500, 5, 5}).size(), 2u);
+    EXPECT_NEAR(scene.itemsBoundingRect().bottom(), 505, 1.0);  // the stroke included
+}
+
+}  // namespace
