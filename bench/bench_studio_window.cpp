@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "BenchGoal.h"
@@ -15,37 +16,42 @@
 
 namespace {
 
-// Each step once per iteration, in the user's order, on a fresh window; the counters are the
-// steps' times in milliseconds, averaged over the iterations.
+// Seconds each named step took, reported as counters in milliseconds averaged over the
+// iterations.
+class StepTimes {
+public:
+    void add(const std::string& counter, double seconds) { seconds_[counter] += seconds; }
+    void report(benchmark::State& state) const {
+        for (const auto& [counter, seconds] : seconds_)
+            state.counters[counter] = seconds * 1e3 / double(state.iterations());
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+};
+
+std::size_t blocksOf(const benchmark::State& state) {
+    return static_cast<std::size_t>(state.range(0));
+}
+
+// Each step once per iteration, in the user's order, on a fresh window.
 void BM_StudioWindowScenario(benchmark::State& state) {
-    const std::size_t blocks = static_cast<std::size_t>(state.range(0));
-    double launch = 0, selectAll = 0, remove = 0, undo = 0, drag = 0, move = 0, moveUndo = 0,
-           save = 0, quit = 0;
+    StepTimes times;
     for (auto _ : state) {
         state.PauseTiming();
-        StudioTest::StudioScenario scenario(blocks);
+        StudioTest::StudioScenario scenario(blocksOf(state));
         state.ResumeTiming();
-        launch += scenario.launch();
-        selectAll += scenario.selectAll();
-        remove += scenario.deleteAll();
-        undo += scenario.undo();
-        drag += scenario.dragStep();
-        move += scenario.moveSelection();
-        moveUndo += scenario.undo();
-        save += scenario.save();
-        quit += scenario.quit();
+        times.add("launch ms", scenario.launch());
+        times.add("select all ms", scenario.selectAll());
+        times.add("delete ms", scenario.deleteAll());
+        times.add("undo delete ms", scenario.undo());
+        times.add("drag step ms", scenario.dragStep());
+        times.add("move all ms", scenario.moveSelection());
+        times.add("undo move ms", scenario.undo());
+        times.add("save ms", scenario.save());
+        times.add("quit ms", scenario.quit());
     }
-    const double n = static_cast<double>(state.iterations());
-    const auto ms = [&](double seconds) { return seconds * 1e3 / n; };
-    state.counters["launch ms"] = ms(launch);
-    state.counters["select all ms"] = ms(selectAll);
-    state.counters["delete ms"] = ms(remove);
-    state.counters["undo delete ms"] = ms(undo);
-    state.counters["drag step ms"] = ms(drag);
-    state.counters["move all ms"] = ms(move);
-    state.counters["undo move ms"] = ms(moveUndo);
-    state.counters["save ms"] = ms(save);
-    state.counters["quit ms"] = ms(quit);
+    times.report(state);
 }
 BENCHMARK(BM_StudioWindowScenario)
     ->Arg(1000)
@@ -53,71 +59,60 @@ BENCHMARK(BM_StudioWindowScenario)
     ->Iterations(2)
     ->Unit(benchmark::kMillisecond);
 
-// Select All and clearing the selection again, repeated on one window, for profiling.
-void BM_StudioSelectAllAndClear(benchmark::State& state) {
-    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
+// `steps(scenario, times)` repeated on one window opened once, for profiling a step alone.
+template <class Steps>
+void repeatOnOneWindow(benchmark::State& state, Steps steps) {
+    StudioTest::StudioScenario scenario(blocksOf(state));
     scenario.launch();
-    double selectAll = 0, clear = 0;
-    for (auto _ : state) {
-        selectAll += scenario.selectAll();
-        clear += scenario.clearSelection();
-    }
-    state.counters["select all ms"] = selectAll * 1e3 / double(state.iterations());
-    state.counters["clear ms"] = clear * 1e3 / double(state.iterations());
+    StepTimes times;
+    for (auto _ : state)
+        steps(scenario, times);
+    times.report(state);
+}
+
+void BM_StudioSelectAllAndClear(benchmark::State& state) {
+    repeatOnOneWindow(state, [](StudioTest::StudioScenario& scenario, StepTimes& times) {
+        times.add("select all ms", scenario.selectAll());
+        times.add("clear ms", scenario.clearSelection());
+    });
 }
 BENCHMARK(BM_StudioSelectAllAndClear)->Arg(10000)->Iterations(5)->Unit(benchmark::kMillisecond);
 
-// One-block drag steps repeated on one window, for profiling.
 void BM_StudioDragStep(benchmark::State& state) {
-    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
-    scenario.launch();
-    double step = 0;
-    for (auto _ : state)
-        step += scenario.dragStep();
-    state.counters["drag step ms"] = step * 1e3 / double(state.iterations());
+    repeatOnOneWindow(state, [](StudioTest::StudioScenario& scenario, StepTimes& times) {
+        times.add("drag step ms", scenario.dragStep());
+    });
 }
 BENCHMARK(BM_StudioDragStep)->Arg(10000)->Iterations(20)->Unit(benchmark::kMillisecond);
 
-// Select All, Delete and its undo repeated on one window, for profiling.
 void BM_StudioDeleteAndUndo(benchmark::State& state) {
-    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
-    scenario.launch();
-    double remove = 0, undo = 0;
-    for (auto _ : state) {
+    repeatOnOneWindow(state, [](StudioTest::StudioScenario& scenario, StepTimes& times) {
         scenario.selectAll();
-        remove += scenario.deleteAll();
-        undo += scenario.undo();
-    }
-    state.counters["delete ms"] = remove * 1e3 / double(state.iterations());
-    state.counters["undo delete ms"] = undo * 1e3 / double(state.iterations());
+        times.add("delete ms", scenario.deleteAll());
+        times.add("undo delete ms", scenario.undo());
+    });
 }
 BENCHMARK(BM_StudioDeleteAndUndo)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
-// The move of everything and its undo repeated on one window, for profiling.
 void BM_StudioMoveAllAndUndo(benchmark::State& state) {
-    StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
-    scenario.launch();
-    double move = 0, undo = 0;
-    for (auto _ : state) {
-        move += scenario.moveSelection();
-        undo += scenario.undo();
-    }
-    state.counters["move all ms"] = move * 1e3 / double(state.iterations());
-    state.counters["undo move ms"] = undo * 1e3 / double(state.iterations());
+    repeatOnOneWindow(state, [](StudioTest::StudioScenario& scenario, StepTimes& times) {
+        times.add("move all ms", scenario.moveSelection());
+        times.add("undo move ms", scenario.undo());
+    });
 }
 BENCHMARK(BM_StudioMoveAllAndUndo)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
-// Opening and quitting, for profiling the quit.
+// Opening (untimed) and quitting.
 void BM_StudioQuit(benchmark::State& state) {
-    double quit = 0;
+    StepTimes times;
     for (auto _ : state) {
         state.PauseTiming();
-        StudioTest::StudioScenario scenario(static_cast<std::size_t>(state.range(0)));
+        StudioTest::StudioScenario scenario(blocksOf(state));
         scenario.launch();
         state.ResumeTiming();
-        quit += scenario.quit();
+        times.add("quit ms", scenario.quit());
     }
-    state.counters["quit ms"] = quit * 1e3 / double(state.iterations());
+    times.report(state);
 }
 BENCHMARK(BM_StudioQuit)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
